@@ -1,0 +1,77 @@
+#include "draws/DrawFile.h"
+
+#include "platform/rtl/FileUtils.h"
+
+#include <cstring>
+
+DrawRecord MakeDrawRecord(TDateTime date, const std::array<int, 5>& numbers, int star1, int star2) {
+    DrawRecord record;
+    std::memset(&record, 0, sizeof record);
+    record.Datum = date;
+    for (int i = 0; i < 5; ++i) record.Slot[i] = static_cast<uint8_t>(numbers[i]);
+    record.Slot[6] = static_cast<uint8_t>(star1);
+    record.Slot[7] = static_cast<uint8_t>(star2);
+    return record;
+}
+
+DrawScan::DrawScan(const std::string& path) : file_(sizeof(DrawRecord)) {
+    file_.Assign(path);
+    file_.Reset(TFileMode::ReadOnly);
+}
+
+DrawAppender::DrawAppender(const std::string& path) {
+    file_.Assign(path);
+    if (FileExists(path))
+        file_.Reset(TFileMode::ReadWrite);
+    else
+        file_.Rewrite();
+    file_.Seek(file_.FileSize());
+}
+
+void CreateEmptyDrawFile(const std::string& path) {
+    TFileOf<DrawRecord> file(path);
+    file.Rewrite();
+    file.Close();
+}
+
+void AppendDraw(const std::string& path, const DrawRecord& record) {
+    DrawAppender appender(path);
+    appender.Write(record);
+    appender.Close();
+}
+
+bool RewriteDrawFile(const std::string& path, const std::string& tempPath,
+                     const std::function<void(DrawScan& in, TFileOf<DrawRecord>& out)>& copy) {
+    {
+        DrawScan in(path);
+        TFileOf<DrawRecord> out(tempPath);
+        out.Rewrite();
+        copy(in, out);
+        out.Close();
+        in.Close();
+    }
+    return RenameFile(tempPath, path);
+}
+
+void ConvertLegacyDrawFile(const std::string& home, const std::string& drawFileName) {
+    const std::string target = home + drawFileName;
+    const std::string legacy = home + kLegacyDrawFileName;
+    if (FileExists(target) || !FileExists(legacy)) return;
+
+    TFileOf<LegacyDrawRecord> in(legacy);
+    in.Reset(TFileMode::ReadOnly);
+    // Declared after `in`, so that on a failure it is flushed and closed first,
+    // keeping every record converted so far.
+    TFileOf<DrawRecord> out(target);
+    out.Rewrite();
+    while (!in.Eof()) {
+        LegacyDrawRecord old;
+        in.Read(old);
+        DrawRecord record;
+        std::memset(&record, 0, sizeof record);
+        std::memcpy(&record, &old, sizeof old);
+        out.Write(record);
+    }
+    out.Close();
+    in.Close();
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The application object: title, main window, the platform's services,
+// the screen cursor, and the one place where an error that leaves a
+// handler is shown.
+
+#include "platform/forms/Form.h"
+#include "platform/forms/Platform.h"
+
+#include <exception>
+#include <string>
+
+class TApplication : public TComponent {
+public:
+    // Makes itself the global Application and installs the platform's
+    // clock for the runtime's dates and its random seed.
+    explicit TApplication(Platform& services);
+    ~TApplication() override;
+    const char* ClassName() const override { return "TApplication"; }
+
+    std::string Title;
+    TForm* MainForm = nullptr;
+
+    Platform& Services() { return *services_; }
+
+    // Creates a window owned by the application and runs its OnCreate; the
+    // first window created is the main window.
+    template <class T, class... Args>
+    T* CreateForm(Args&&... args) {
+        T* form = new T(this, std::forward<Args>(args)...);
+        if (!MainForm) MainForm = form;
+        form->DoCreate();
+        return form;
+    }
+
+    // The standard error box: the message under the application title.
+    void HandleException(const std::exception& e);
+    // Runs a piece of event handling; an error that leaves it is shown and
+    // the program goes on. Returns false when an error was shown.
+    template <class F>
+    bool Invoke(F&& handler) {
+        try {
+            handler();
+            return true;
+        } catch (const std::exception& e) {
+            HandleException(e);
+        } catch (...) {
+            HandleException(std::runtime_error("Unbekannter Fehler"));
+        }
+        return false;
+    }
+
+    // A message box whose empty caption becomes the title.
+    int MessageBox(const std::string& text, const std::string& caption = {}, int flags = MB_OK);
+    void ProcessMessages() { services_->ProcessMessages(); }
+
+    TCursor ScreenCursor() const { return cursor_; }
+    void SetScreenCursor(TCursor c);
+
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+
+private:
+    Platform* services_;
+    TCursor cursor_ = crDefault;
+    bool terminated_ = false;
+};
+
+extern TApplication* Application;
+
+// A message box under the application title.
+void ShowMessage(const std::string& text);

@@ -1,0 +1,204 @@
+#include "platform/forms/ComCtrls.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/rtl/Convert.h"
+
+void TTabSheet::SetPageControl(TPageControl* pc) {
+    if (pc == pageControl_) return;
+    if (pageControl_) {
+        auto& pages = pageControl_->pages_;
+        pages.erase(std::remove(pages.begin(), pages.end(), this), pages.end());
+        if (pageControl_->active_ == this) pageControl_->active_ = nullptr;
+    }
+    pageControl_ = pc;
+    SetParent(pc);
+    if (pc) {
+        pc->pages_.push_back(this);
+        SetAlign(TAlign::alClient);
+        if (!pc->active_) pc->SetActivePage(this);
+        else SetVisible(false);
+    }
+}
+
+void TTabSheet::SetTabVisible(bool v) {
+    if (v == tabVisible_) return;
+    tabVisible_ = v;
+    Changed(TProperty::TabVisible);
+}
+
+int TTabSheet::PageIndex() const {
+    if (!pageControl_) return -1;
+    auto& pages = pageControl_->pages_;
+    return static_cast<int>(std::find(pages.begin(), pages.end(), this) - pages.begin());
+}
+
+void TPageControl::SetActivePage(TTabSheet* page) {
+    if (page && page->PageControl() != this) return;
+    if (page == active_) return;
+    active_ = page;
+    for (TTabSheet* p : pages_) p->SetVisible(p == active_);
+    Changed(TProperty::ActivePage);
+}
+
+void TPageControl::SetActivePageIndex(int index) {
+    SetActivePage(index >= 0 && index < PageCount() ? pages_[static_cast<size_t>(index)] : nullptr);
+}
+
+TUpDown::~TUpDown() {
+    if (associate_) associate_->upDown_ = nullptr;
+}
+
+void TUpDown::SetMin(int v) {
+    if (v == min_) return;
+    min_ = v;
+    Changed(TProperty::Range);
+}
+
+void TUpDown::SetMax(int v) {
+    if (v == max_) return;
+    max_ = v;
+    Changed(TProperty::Range);
+}
+
+void TUpDown::SetPosition(int v) {
+    v = std::clamp(v, std::min(min_, max_), std::max(min_, max_));
+    bool changed = v != position_;
+    position_ = v;
+    if (changed) Changed(TProperty::Position);
+    showPosition();
+}
+
+void TUpDown::showPosition() {
+    if (!associate_) return;
+    writing_ = true;
+    try {
+        associate_->SetText(IntToStr(position_));
+    } catch (...) {
+        writing_ = false;
+        throw;
+    }
+    writing_ = false;
+}
+
+void TUpDown::SetAssociate(TEdit* edit) {
+    if (associate_) associate_->upDown_ = nullptr;
+    associate_ = edit;
+    if (edit) {
+        edit->upDown_ = this;
+        showPosition();
+    }
+}
+
+void TUpDown::associateTextChanged() {
+    if (writing_) return;
+    int value = 0;
+    if (TryStrToInt(associate_->Text(), value) && value >= std::min(min_, max_) && value <= std::max(min_, max_) &&
+        value != position_) {
+        position_ = value;
+        Changed(TProperty::Position);
+    }
+}
+
+void TUpDown::ArrowClick(TUDBtnType button) {
+    bool allow = true;
+    if (OnChanging) OnChanging(this, allow);
+    if (!allow) return;
+    int next = position_ + (button == TUDBtnType::btNext ? Increment : -Increment);
+    if (Wrap) {
+        if (next > max_) next = min_;
+        if (next < min_) next = max_;
+    }
+    SetPosition(next);
+    if (OnClick) OnClick(this, button);
+}
+
+void TStatusBar::AddPanel(const std::string& text, int width) {
+    panels_.push_back({text, width});
+    Changed(TProperty::Panels);
+}
+
+void TStatusBar::SetPanelText(int index, const std::string& text) {
+    TStatusPanel& p = panels_.at(static_cast<size_t>(index));
+    if (p.Text == text) return;
+    p.Text = text;
+    Changed(TProperty::Panels);
+}
+
+void TStatusBar::SetPanelWidth(int index, int width) {
+    panels_.at(static_cast<size_t>(index)).Width = width;
+    Changed(TProperty::Panels);
+}
+
+TDateTimePicker::TDateTimePicker(TComponent* owner) : TWinControl(owner) { SetColor(clWindow); }
+
+void TDateTimePicker::SetDate(TDateTime date) {
+    date = std::trunc(date);
+    if (minDate_ != 0 && date < std::trunc(minDate_))
+        throw EDateTimeError("Das Datum unterschreitet das Minimum von " + DateToStr(minDate_));
+    if (maxDate_ != 0 && date > std::trunc(maxDate_))
+        throw EDateTimeError("Das Datum überschreitet das Maximum von " + DateToStr(maxDate_));
+    if (date == date_) return;
+    date_ = date;
+    Changed(TProperty::Date);
+}
+
+void TDateTimePicker::SetMinDate(TDateTime date) {
+    minDate_ = std::trunc(date);
+    if (minDate_ != 0 && date_ < minDate_) {
+        date_ = minDate_;
+        Changed(TProperty::Date);
+    }
+    Changed(TProperty::Range);
+}
+
+void TDateTimePicker::SetMaxDate(TDateTime date) {
+    maxDate_ = std::trunc(date);
+    Changed(TProperty::Range);
+}
+
+void TDateTimePicker::UserSetDate(TDateTime date) {
+    SetDate(date);
+    if (OnChange) OnChange(this);
+}
+
+TStringGrid::TStringGrid(TComponent* owner) : TWinControl(owner) { resize(cols_, rows_); }
+
+void TStringGrid::resize(int cols, int rows) {
+    std::vector<std::string> cells(static_cast<size_t>(cols * rows));
+    for (int r = 0; r < std::min(rows, rows_); ++r)
+        for (int c = 0; c < std::min(cols, cols_); ++c)
+            if (!cells_.empty()) cells[static_cast<size_t>(r * cols + c)] = cells_[static_cast<size_t>(r * cols_ + c)];
+    cells_ = std::move(cells);
+    cols_ = cols;
+    rows_ = rows;
+    Changed(TProperty::Cells);
+}
+
+void TStringGrid::SetColCount(int n) { resize(std::max(n, 1), rows_); }
+void TStringGrid::SetRowCount(int n) { resize(cols_, std::max(n, 1)); }
+
+const std::string& TStringGrid::Cells(int col, int row) const {
+    static const std::string empty;
+    if (col < 0 || row < 0 || col >= cols_ || row >= rows_) return empty;
+    return cells_[static_cast<size_t>(row * cols_ + col)];
+}
+
+void TStringGrid::SetCells(int col, int row, const std::string& text) {
+    if (col < 0 || row < 0 || col >= cols_ || row >= rows_) return;
+    cells_[static_cast<size_t>(row * cols_ + col)] = text;
+    Changed(TProperty::Cells);
+}
+
+void TTimer::SetEnabled(bool v) {
+    if (v == enabled_) return;
+    enabled_ = v;
+    Changed(TProperty::Active);
+}
+
+void TTimer::SetInterval(int ms) {
+    if (ms == interval_) return;
+    interval_ = ms;
+    Changed(TProperty::Interval);
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The services the front end provides to the program: dialogs, modal
+// windows, the message pump, the shell, sound, started programs, the clock
+// and the user's regional settings. The Qt front end implements it; tests
+// script it.
+
+#include "platform/forms/Types.h"
+#include "platform/rtl/DateTime.h"
+
+#include <string>
+#include <vector>
+
+class TForm;
+class TOpenDialog;
+class TSaveDialog;
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Shows a message; flags are MB_ buttons and icon; returns the ID of the
+    // button pressed.
+    virtual int MessageBox(const std::string& text, const std::string& caption, int flags) = 0;
+    // Asks for a line of text; Cancel gives the default text back.
+    virtual std::string InputBox(const std::string& caption, const std::string& prompt,
+                                 const std::string& defaultText) = 0;
+    // File dialogs: true when a file was chosen; the dialog then holds its
+    // name and the chosen filter index.
+    virtual bool ExecuteOpenDialog(TOpenDialog& dialog) = 0;
+    virtual bool ExecuteSaveDialog(TSaveDialog& dialog) = 0;
+    // Runs a window modally until its ModalResult is set (or it is closed).
+    virtual void ShowModal(TForm& form) = 0;
+    // Dispatches the pending window messages (input included), then returns.
+    virtual void ProcessMessages() = 0;
+    // Paints what changed, dispatching no input.
+    virtual void Repaint() = 0;
+    // The shell's verbs ("open", "edit") on a file or web address.
+    virtual bool ShellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
+                              const std::string& directory) = 0;
+    virtual void PlaySoundAsync(const std::string& path) = 0;
+    virtual bool StartProgram(const std::string& program, const std::vector<std::string>& arguments) = 0;
+    virtual void Sleep(int milliseconds) = 0;
+    virtual TDateTime Now() = 0;
+    virtual TFormatSettings UserFormatSettings() = 0;
+    // The screen cursor changed (hourglass while busy).
+    virtual void ScreenCursorChanged(TCursor) {}
+    // The main window closed: end the message loop.
+    virtual void Terminate() {}
+};

@@ -1,0 +1,161 @@
+#include "platform/rtl/StringList.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// The whole file, or false when it cannot be opened or read (a folder, say).
+bool readWholeFile(const std::string& path, std::string& bytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    bytes.clear();
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            return false;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return true;
+}
+
+// Creates or truncates the file and writes bytes in one go; a short write
+// (only on signals or a full disk) is continued rather than left half done.
+bool writeWholeFile(const std::string& path, std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    const char* p = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            return false;
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return ::close(fd) == 0;
+}
+
+}  // namespace
+
+void TStringList::checkIndex(int index, int limit) const {
+    if (index < 0 || index >= limit)
+        throw EStringListError("Listenindex überschreitet das Maximum (" + std::to_string(index) + ")");
+}
+
+const std::string& TStringList::Strings(int index) const {
+    checkIndex(index, Count());
+    return lines_[static_cast<std::size_t>(index)];
+}
+
+void TStringList::SetStrings(int index, const std::string& s) {
+    checkIndex(index, Count());
+    lines_[static_cast<std::size_t>(index)] = s;
+    changed();
+}
+
+int TStringList::Add(const std::string& s) {
+    lines_.push_back(s);
+    changed();
+    return Count() - 1;
+}
+
+void TStringList::Insert(int index, const std::string& s) {
+    checkIndex(index, Count() + 1);
+    lines_.insert(lines_.begin() + index, s);
+    changed();
+}
+
+void TStringList::Assign(const TStringList& other) {
+    if (this == &other) return;
+    lines_ = other.lines_;
+    encoding_ = other.encoding_;
+    changed();
+}
+
+void TStringList::Clear() {
+    lines_.clear();
+    changed();
+}
+
+void TStringList::Delete(int index) {
+    checkIndex(index, Count());
+    lines_.erase(lines_.begin() + index);
+    changed();
+}
+
+void TStringList::Exchange(int index1, int index2) {
+    checkIndex(index1, Count());
+    checkIndex(index2, Count());
+    std::swap(lines_[static_cast<std::size_t>(index1)], lines_[static_cast<std::size_t>(index2)]);
+    changed();
+}
+
+void TStringList::Sort() {
+    std::stable_sort(lines_.begin(), lines_.end());
+    changed();
+}
+
+int TStringList::IndexOf(std::string_view s) const {
+    const auto it = std::find(lines_.begin(), lines_.end(), s);
+    return it == lines_.end() ? -1 : static_cast<int>(it - lines_.begin());
+}
+
+std::string TStringList::Text() const {
+    std::size_t size = 0;
+    for (const auto& line : lines_) size += line.size() + 2;
+    std::string text;
+    text.reserve(size);
+    for (const auto& line : lines_) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+void TStringList::SetText(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+    }
+    lines_ = std::move(lines);
+    changed();
+}
+
+void TStringList::LoadFromFile(const std::string& path) {
+    std::string bytes;
+    if (!readWholeFile(path, bytes)) throw EFOpenError(path);
+    TEncoding encoding;
+    const std::string text = DecodeFileText(bytes, encoding);
+    SetText(text);
+    encoding_ = encoding;
+}
+
+void TStringList::SaveToFile(const std::string& path) const {
+    const std::string text = Text();
+    std::string bytes;
+    if (encoding_ != TEncoding::Ansi)
+        bytes = EncodeFileText(text, encoding_);
+    else if (!TryUtf8ToAnsi(text, bytes))
+        bytes = EncodeFileText(text, TEncoding::UTF8);
+    if (!writeWholeFile(path, bytes)) throw EFCreateError(path);
+}

@@ -1,0 +1,221 @@
+#include "platform/rtl/StringList.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+Lines linesOf(const TStringList& list) { return Lines(list.begin(), list.end()); }
+
+TStringList listOf(const Lines& lines) {
+    TStringList list;
+    for (const auto& line : lines) list.Add(line);
+    return list;
+}
+
+}  // namespace
+
+TEST(StringList, SetTextSplitsAtEveryLineEnd) {
+    struct Case {
+        std::string text;
+        Lines lines;
+    };
+    const Case cases[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\r\n", {"a"}},
+        {"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+        {"a\n\n", {"a", ""}},
+        {"\r\n", {""}},
+        {"a\r\r\nb", {"a", "", "b"}},
+        {"a\n\rb", {"a", "", "b"}},  // LF then CR is two line ends
+    };
+    for (const auto& c : cases) {
+        TStringList list;
+        list.Add("old");
+        list.SetText(c.text);
+        EXPECT_EQ(linesOf(list), c.lines) << testing::PrintToString(c.text);
+    }
+}
+
+TEST(StringList, TextEndsEveryLineWithCrLf) {
+    EXPECT_EQ(TStringList().Text(), "");
+    EXPECT_EQ(listOf({"a", "", "b"}).Text(), "a\r\n\r\nb\r\n");
+}
+
+TEST(StringList, EditingKeepsIndicesStraight) {
+    TStringList list;
+    EXPECT_EQ(list.Add("b"), 0);
+    EXPECT_EQ(list.Add("d"), 1);
+    list.Insert(0, "a");
+    list.Insert(2, "c");
+    list.Insert(list.Count(), "e");
+    EXPECT_EQ(linesOf(list), (Lines{"a", "b", "c", "d", "e"}));
+
+    list.Delete(1);
+    list.Exchange(0, 3);
+    list.SetStrings(1, "C");
+    list.SetStrings(2, "D");
+    EXPECT_EQ(linesOf(list), (Lines{"e", "C", "D", "a"}));
+    EXPECT_EQ(list.Strings(3), "a");
+
+    EXPECT_EQ(list.IndexOf("D"), 2);
+    EXPECT_EQ(list.IndexOf("d"), -1);  // exact, not case-insensitive
+    EXPECT_EQ(list.IndexOf(""), -1);
+
+    list.Sort();
+    EXPECT_EQ(linesOf(list), (Lines{"C", "D", "a", "e"}));
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(StringList, IndexOutsideTheListRaises) {
+    TStringList list = listOf({"a", "b"});
+    EXPECT_THROW(list.Strings(2), EStringListError);
+    EXPECT_THROW(list.Strings(-1), EStringListError);
+    EXPECT_THROW(list[2], EStringListError);
+    EXPECT_THROW(list.Insert(3, "x"), EStringListError);
+    EXPECT_THROW(list.Delete(2), EStringListError);
+    EXPECT_THROW(list.Exchange(0, 2), EStringListError);
+    EXPECT_EQ(linesOf(list), (Lines{"a", "b"}));
+}
+
+class StringListFile : public testing::Test {
+protected:
+    TempDir dir;
+    std::string in = dir.file("in.txt");
+    std::string out = dir.file("out.txt");
+};
+
+// A file saved back keeps its encoding and byte-order mark, byte for byte.
+TEST_F(StringListFile, RoundTripKeepsEncodingAndMark) {
+    struct Case {
+        TEncoding encoding;
+        std::string bytes;
+        Lines lines;
+    };
+    const Case cases[] = {
+        {TEncoding::Ansi, "Gr\xF6\xDF" "e\r\nzwei\r\n", {"Größe", "zwei"}},
+        {TEncoding::Ansi, "", {}},
+        {TEncoding::UTF8, "\xEF\xBB\xBFGröße\r\nПривет\r\n", {"Größe", "Привет"}},
+        {TEncoding::UTF8, "\xEF\xBB\xBF", {}},
+        {TEncoding::UTF16LE, std::string("\xFF\xFE" "\x1F\x04\r\0\n\0" "\x3D\xD8\x00\xDE\r\0\n\0", 16),
+         {"П", "😀"}},
+        {TEncoding::UTF16BE, std::string("\xFE\xFF" "\x04\x1F\0\r\0\n" "\xD8\x3D\xDE\x00\0\r\0\n", 16),
+         {"П", "😀"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.bytes));
+        writeFileBytes(in, c.bytes);
+        TStringList list;
+        list.LoadFromFile(in);
+        EXPECT_EQ(list.Encoding(), c.encoding);
+        EXPECT_EQ(linesOf(list), c.lines);
+        list.SaveToFile(out);
+        EXPECT_EQ(readFileBytes(out), c.bytes);
+    }
+}
+
+TEST_F(StringListFile, NewListSavesAnsi) {
+    listOf({"Größe"}).SaveToFile(out);
+    EXPECT_EQ(readFileBytes(out), "\x47\x72\xF6\xDF\x65\r\n");
+}
+
+TEST_F(StringListFile, CharacterOutsideAnsiSavesUtf8WithMark) {
+    TStringList list = listOf({"Größe", "Привет"});
+    list.SaveToFile(out);
+    EXPECT_EQ(readFileBytes(out), "\xEF\xBB\xBFGröße\r\nПривет\r\n");
+    EXPECT_EQ(list.Encoding(), TEncoding::Ansi);
+
+    // Once the foreign line is gone, the file is plain Ansi again.
+    list.Delete(1);
+    list.SaveToFile(out);
+    EXPECT_EQ(readFileBytes(out), "Gr\xF6\xDF" "e\r\n");
+}
+
+TEST_F(StringListFile, MixedLineEndsLoadAsLinesAndSaveAsCrLf) {
+    writeFileBytes(in, "a\r\nb\nc\rd");
+    TStringList list;
+    list.LoadFromFile(in);
+    EXPECT_EQ(linesOf(list), (Lines{"a", "b", "c", "d"}));
+    list.SaveToFile(out);
+    EXPECT_EQ(readFileBytes(out), "a\r\nb\r\nc\r\nd\r\n");
+}
+
+TEST_F(StringListFile, UndefinedAnsiBytesSurvive) {
+    const std::string bytes = "x\x81\x8D\x8F\x90\x9Dy\x80\r\n";
+    writeFileBytes(in, bytes);
+    TStringList list;
+    list.LoadFromFile(in);
+    EXPECT_EQ(list[0], "x\u0081\u008D\u008F\u0090\u009Dy€");
+    list.SaveToFile(out);
+    EXPECT_EQ(readFileBytes(out), bytes);
+}
+
+TEST_F(StringListFile, LoadReplacesLinesAndEncoding) {
+    writeFileBytes(in, "\xEF\xBB\xBFone\r\ntwo\r\n");
+    TStringList list;
+    list.LoadFromFile(in);
+    writeFileBytes(in, "three");
+    list.LoadFromFile(in);
+    EXPECT_EQ(linesOf(list), (Lines{"three"}));
+    EXPECT_EQ(list.Encoding(), TEncoding::Ansi);
+}
+
+TEST_F(StringListFile, ChosenEncodingIsWritten) {
+    TStringList list = listOf({"ö"});
+    list.SetEncoding(TEncoding::UTF16LE);
+    list.SaveToFile(out);
+    EXPECT_EQ(readFileBytes(out), std::string("\xFF\xFE\xF6\0\r\0\n\0", 8));
+}
+
+TEST_F(StringListFile, UnreadableFileRaisesWithPathAndKeepsLines) {
+    TStringList list = listOf({"kept"});
+    const std::string missing = dir.file("fehlt.txt");
+    try {
+        list.LoadFromFile(missing);
+        FAIL() << "no exception";
+    } catch (const EFOpenError& e) {
+        EXPECT_NE(e.Message().find(missing), std::string::npos) << e.Message();
+    }
+    EXPECT_THROW(list.LoadFromFile(dir.home()), EFOpenError);  // a folder
+    EXPECT_EQ(linesOf(list), (Lines{"kept"}));
+}
+
+TEST_F(StringListFile, UncreatableFileRaisesWithPath) {
+    const std::string target = dir.file("no-such-folder/out.txt");
+    try {
+        listOf({"x"}).SaveToFile(target);
+        FAIL() << "no exception";
+    } catch (const EFCreateError& e) {
+        EXPECT_NE(e.Message().find(target), std::string::npos) << e.Message();
+    }
+}
+
+TEST(StringList, ChangesNotifyButCopiesDoNotTakeTheHandler) {
+    TStringList list;
+    int changes = 0;
+    list.OnChange = [&] { ++changes; };
+    list.Add("a");
+    list.Insert(0, "b");
+    list.SetStrings(1, "c");
+    list.Delete(0);
+    list.SetText("x\ny");
+    list.Clear();
+    EXPECT_EQ(changes, 6);
+
+    TStringList other;
+    other.Add("z");
+    list = other;
+    EXPECT_EQ(changes, 7);
+    EXPECT_EQ(list.Count(), 1);
+    TStringList copy(list);
+    EXPECT_FALSE(copy.OnChange);
+    copy.Add("w");
+    EXPECT_EQ(changes, 7);
+}
