@@ -1,0 +1,94 @@
+#pragma once
+// The platform for tests: answers come from queues the test fills, every
+// call is recorded, the clock stands still, the settings are German. A box
+// the test did not expect fails the test.
+
+#include "platform/forms/Application.h"
+#include "platform/forms/Dialogs.h"
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class ScriptedPlatform : public Platform {
+public:
+    struct Message {
+        std::string text;
+        std::string caption;
+        int flags;
+    };
+    struct ShellCall {
+        std::string verb, file, parameters, directory;
+    };
+    struct ProgramCall {
+        std::string program;
+        std::vector<std::string> arguments;
+    };
+
+    ScriptedPlatform();
+
+    // Answers, taken in order. A message answer may act while the box is up.
+    void answerMessage(int id, std::function<void()> during = {});
+    // nullopt: the user cancels (the default text comes back).
+    void answerInput(std::optional<std::string> text);
+    // An empty name: the user cancels the dialog.
+    void answerFileDialog(const std::string& fileName, int filterIndex = 0);
+    // Acts on the modal window (tick boxes, press buttons); when it leaves
+    // no result, the window is closed as by its close box.
+    void answerModal(std::function<void(TForm&)> during);
+    // Runs at the next dispatch of pending messages (a posted click, say).
+    void onProcessMessages(std::function<void()> action);
+    // Unexpected message boxes are answered with their first button
+    // instead of failing the test.
+    bool tolerateMessages = false;
+
+    std::vector<Message> messages;
+    std::vector<std::string> inputPrompts;
+    std::vector<std::string> fileDialogFilters;
+    std::vector<std::string> modalForms;
+    std::vector<ShellCall> shellCalls;
+    std::vector<std::string> sounds;
+    std::vector<ProgramCall> programs;
+    std::vector<int> sleeps;
+    int processMessagesCalls = 0;
+    int repaints = 0;
+    bool terminated = false;
+    TDateTime now;
+    TFormatSettings settings = TFormatSettings::German();
+
+    int MessageBox(const std::string& text, const std::string& caption, int flags) override;
+    std::string InputBox(const std::string& caption, const std::string& prompt,
+                         const std::string& defaultText) override;
+    bool ExecuteOpenDialog(TOpenDialog& dialog) override;
+    bool ExecuteSaveDialog(TSaveDialog& dialog) override;
+    void ShowModal(TForm& form) override;
+    void ProcessMessages() override;
+    void Repaint() override { ++repaints; }
+    bool ShellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
+                      const std::string& directory) override;
+    void PlaySoundAsync(const std::string& path) override { sounds.push_back(path); }
+    bool StartProgram(const std::string& program, const std::vector<std::string>& arguments) override;
+    void Sleep(int ms) override { sleeps.push_back(ms); }
+    TDateTime Now() override { return now; }
+    TFormatSettings UserFormatSettings() override { return settings; }
+    void Terminate() override { terminated = true; }
+
+private:
+    bool executeFileDialog(TCommonFileDialog& dialog);
+
+    struct MessageAnswer {
+        int id;
+        std::function<void()> during;
+    };
+    struct FileAnswer {
+        std::string fileName;
+        int filterIndex;
+    };
+    std::deque<MessageAnswer> messageAnswers_;
+    std::deque<std::optional<std::string>> inputAnswers_;
+    std::deque<FileAnswer> fileAnswers_;
+    std::deque<std::function<void(TForm&)>> modalAnswers_;
+    std::deque<std::function<void()>> pending_;
+};
