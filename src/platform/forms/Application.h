@@ -28,6 +28,7 @@ public:
     T* CreateForm(Args&&... args) {
         T* form = new T(this, std::forward<Args>(args)...);
         if (!MainForm) MainForm = form;
+        Changed(TProperty::Components);
         form->DoCreate();
         return form;
     }

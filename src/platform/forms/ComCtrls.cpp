@@ -13,9 +13,11 @@ void TTabSheet::SetPageControl(TPageControl* pc) {
         if (pageControl_->active_ == this) pageControl_->active_ = nullptr;
     }
     pageControl_ = pc;
+    // The page is among the pages before it is a child, so that whoever
+    // hears of the new child finds it there.
+    if (pc) pc->pages_.push_back(this);
     SetParent(pc);
     if (pc) {
-        pc->pages_.push_back(this);
         SetAlign(TAlign::alClient);
         if (!pc->active_) pc->SetActivePage(this);
         else SetVisible(false);

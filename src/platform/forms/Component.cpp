@@ -8,6 +8,7 @@ TComponent::TComponent(TComponent* owner) : owner_(owner) {
 }
 
 TComponent::~TComponent() {
+    if (peer_) peer_->ComponentDestroyed(*this);
     // Destroy owned components newest first, as they were built on each other.
     while (!components_.empty()) {
         TComponent* c = components_.back();

@@ -14,13 +14,19 @@ enum class TProperty {
     Bounds, Visible, Enabled, Caption, Text, Hint, ShowHint, Font, Color, Cursor,
     Items, ItemIndex, Checked, Position, Range, Lines, Date, Active, Interval,
     ActivePage, TabVisible, Panels, ShortCut, ModalResult, WindowState, Cells,
-    ReadOnly, TabWidth, Picture, Align, Parent, Other
+    ReadOnly, TabWidth, Picture, Align, Parent, Other,
+    // A control was put on this one or taken off it.
+    Controls,
+    // A component owned by this one was created.
+    Components
 };
 
 class TViewPeer {
 public:
     virtual ~TViewPeer() = default;
     virtual void PropertyChanged(TComponent& component, TProperty property) = 0;
+    // The component is being destroyed; only its address is still valid.
+    virtual void ComponentDestroyed(TComponent&) {}
 };
 
 class TObject {
@@ -40,6 +46,7 @@ public:
     T* Create(const std::string& name, Args&&... args) {
         auto* c = new T(this, std::forward<Args>(args)...);
         c->SetName(name);
+        Changed(TProperty::Components);
         return c;
     }
 

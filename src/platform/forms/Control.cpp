@@ -13,6 +13,7 @@ TControl::~TControl() {
 
 void TControl::SetParent(TWinControl* parent) {
     if (parent == parent_) return;
+    TWinControl* previous = parent_;
     if (parent_) {
         auto& siblings = parent_->controls_;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
@@ -24,6 +25,8 @@ void TControl::SetParent(TWinControl* parent) {
         if (align_ != TAlign::alNone) parent_->Realign();
     }
     Changed(TProperty::Parent);
+    if (previous) previous->Changed(TProperty::Controls);
+    if (parent_) parent_->Changed(TProperty::Controls);
     if (parentFont_) ParentFontChanged();
 }
 

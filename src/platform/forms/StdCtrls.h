@@ -12,6 +12,8 @@ public:
     explicit TLabel(TComponent* owner);
     const char* ClassName() const override { return "TLabel"; }
     bool Transparent = true;
+    // A caption longer than the width breaks into lines within the height.
+    bool WordWrap = false;
 };
 
 class TPanel : public TWinControl {

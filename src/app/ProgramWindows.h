@@ -1,0 +1,7 @@
+#pragma once
+// The program's windows, created in their fixed order; the first is the
+// main window.
+
+class TApplication;
+
+void CreateProgramWindows(TApplication& application);

@@ -1,0 +1,19 @@
+#pragma once
+// The hive files on disk: one per root, named after the root, in the hive
+// folder.
+
+#include "platform/registry/RegistryHive.h"
+
+#include <string>
+
+// $XDG_CONFIG_HOME/Stellix/, or ~/.config/Stellix/ when that variable is not
+// an absolute path; with the trailing "/".
+std::string DefaultHiveFolder();
+
+// An empty hive when the file is missing or cannot be read.
+TRegistryHive LoadHiveFile(const std::string& path, const std::string& rootName);
+
+// Writes a temporary file beside path and renames it over path, so the old
+// file stays whole until the new one is complete; creates the folder when
+// missing. Fails with ERegistryException, leaving no temporary file behind.
+void SaveHiveFile(const std::string& path, const TRegistryHive& hive, const std::string& rootName);

@@ -1,0 +1,26 @@
+#pragma once
+// A main window created headless, as the program creates it, in a fresh
+// program folder with a scripted platform at a fixed date.
+
+#include "app/LottoZahlen.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TempDir.h"
+
+#include <memory>
+
+class MainWindowHarness {
+public:
+    MainWindowHarness();
+    ~MainWindowHarness();
+
+    // Creates the main window (its creation step runs); only the first call creates.
+    TForm1& create();
+    TForm1& form() { return *form_; }
+
+    TempDir dir;
+    ScriptedPlatform platform;
+    std::unique_ptr<TApplication> app;
+
+private:
+    TForm1* form_ = nullptr;
+};
