@@ -343,6 +343,18 @@ public:
     void Portugisisch1Click(TObject* Sender);
     void Chinese1Click(TObject* Sender);
 
+    // ---- Routines the commands share ----
+    // Compares a tip, given as its seven texts, with the current draw.
+    void Zettelcheck(const std::string& Edit1T, const std::string& Edit2T, const std::string& Edit3T,
+                     const std::string& Edit4T, const std::string& Edit5T, const std::string& Edit6T,
+                     const std::string& Edit7T);
+    // Evaluates the grid / the tip list against the current draw; the best hit code.
+    int Komplettcheck();
+    int Listengewinncheck();
+    void ListenansichtOhneClick(TObject* Sender);
+    // Applies the stored language, then shows the current draw and its chart.
+    void SpracheSetzen();
+
 private:
     void designFrame();
     void designTipPage();

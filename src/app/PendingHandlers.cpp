@@ -114,3 +114,9 @@ void TForm1::Finnisch1Click(TObject*) {}
 void TForm1::Dnisch1Click(TObject*) {}
 void TForm1::Portugisisch1Click(TObject*) {}
 void TForm1::Chinese1Click(TObject*) {}
+void TForm1::Zettelcheck(const std::string&, const std::string&, const std::string&, const std::string&,
+                         const std::string&, const std::string&, const std::string&) {}
+int TForm1::Komplettcheck() { return 0; }
+int TForm1::Listengewinncheck() { return 0; }
+void TForm1::ListenansichtOhneClick(TObject*) {}
+void TForm1::SpracheSetzen() {}
