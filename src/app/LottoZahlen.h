@@ -355,6 +355,18 @@ public:
     // Applies the stored language, then shows the current draw and its chart.
     void SpracheSetzen();
 
+    // ---- Start-up and settings ----
+
+    // ---- Evaluation ----
+
+    // ---- Draw display and navigation ----
+
+    // ---- Charts ----
+
+    // ---- Grid editing and the number picker ----
+
+    // ---- Tip files ----
+
 private:
     void designFrame();
     void designTipPage();

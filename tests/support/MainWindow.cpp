@@ -1,11 +1,18 @@
 #include "support/MainWindow.h"
 
+#include "platform/registry/Registry.h"
+
 MainWindowHarness::MainWindowHarness() {
     app = std::make_unique<TApplication>(platform);
     app->Title = "Zedevuvid Kronfeld";
+    app->ExeName = dir.home() + "Stellix";
+    TRegistry::SetHiveFolder(config.home());
 }
 
-MainWindowHarness::~MainWindowHarness() = default;
+MainWindowHarness::~MainWindowHarness() {
+    app.reset();
+    TRegistry::SetHiveFolder("");
+}
 
 TForm1& MainWindowHarness::create() {
     if (!form_) form_ = app->CreateForm<TForm1>();

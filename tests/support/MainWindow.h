@@ -1,6 +1,7 @@
 #pragma once
 // A main window created headless, as the program creates it, in a fresh
-// program folder with a scripted platform at a fixed date.
+// program folder with a scripted platform at a fixed date and a settings
+// store of its own.
 
 #include "app/LottoZahlen.h"
 #include "support/ScriptedPlatform.h"
@@ -17,7 +18,8 @@ public:
     TForm1& create();
     TForm1& form() { return *form_; }
 
-    TempDir dir;
+    TempDir dir;  // the program folder
+    TempDir config;  // the settings store's folder
     ScriptedPlatform platform;
     std::unique_ptr<TApplication> app;
 

@@ -18,6 +18,8 @@ public:
     const char* ClassName() const override { return "TApplication"; }
 
     std::string Title;
+    // The program's executable; its folder is the program folder.
+    std::string ExeName;
     TForm* MainForm = nullptr;
 
     Platform& Services() { return *services_; }
