@@ -4,6 +4,8 @@
 // and controls directly: a tip is the text of seven edits, a parameter the
 // position of an up-down counter, the statistics the bars of the chart.
 
+#include "app/Settings.h"
+#include "generator/TipRun.h"
 #include "platform/chart/Chart.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ComCtrls.h"
@@ -80,9 +82,11 @@ public:
     int32_t Groesse = 0;
     int32_t sprache = 0;
     int32_t neuerSchein = 0;
-    int32_t TippTop = 39;
-    int32_t TippLeft = 47;
-    int32_t Land = 1;
+    // Carried from start-up to close; the settings' first group gives them
+    // their defaults 39, 47 and 1.
+    int32_t TippTop = 0;
+    int32_t TippLeft = 0;
+    int32_t Land = 0;
 
     // ---- Window frame ----
     TMainMenu* MainMenu1 = nullptr;
@@ -356,6 +360,9 @@ public:
     void SpracheSetzen();
 
     // ---- Start-up and settings ----
+    // A window created after the main window: brought to its scale, and the
+    // slip window given the layout texts read at start-up.
+    void WindowCreated(TForm& window);
 
     // ---- Evaluation ----
 
@@ -364,8 +371,35 @@ public:
     // ---- Charts ----
 
     // ---- Grid editing and the number picker ----
+    // Edits the number edits Edit<Anfang> .. Edit<Ende> in the number picker.
+    void TippEdit(int Anfang, int Ende);
+    // Edits grid row `row` (0..11) in the picker, then fills missing stars.
+    void EditTipRow(int row);
 
     // ---- Tip files ----
+    // Saves the tips of the view through the save dialog; false when the
+    // dialog was cancelled.
+    bool SaveTips();
+    // Clears the tips of the view after its question; false when the user
+    // kept them.
+    bool ClearTips();
+
+    // ---- Tip calculation ----
+    // The pool of a run from the statistics options, with its review in the
+    // number picker; false when the review was cancelled.
+    bool BuildNumberPool(TipRun& run);
+    void ListeUebernehmen(TipRun& run);
+    // Gives the candidate its two stars from the star options.
+    void Sternesetzen(TipRun& run);
+    // One attempt for the run's row: draws the missing numbers, chooses the
+    // stars and runs the row tests; true when the candidate is the row's tip.
+    bool TryCandidate(TipRun& run);
+    // Tests 9 to 16 of the chain on a complete candidate.
+    bool Filtercheck(TipRun& run);
+    bool Secheroderfuenfer(int Tipp1, int tipp2, int tipp3, int tipp4, int tipp5, int tipp6, int tipp7);
+    bool dreierodervierer(int Tipp1, int tipp2, int tipp3, int tipp4, int tipp5, int tipp6, int tipp7);
+    int primzahlen(uint8_t Zahl1, uint8_t zahl2, uint8_t zahl3, uint8_t zahl4, uint8_t zahl5, uint8_t Zahl6,
+                   uint8_t Zahl7);
 
 private:
     void designFrame();
@@ -391,6 +425,11 @@ private:
     std::array<TipRow, kTipRows> tipRows_{};
     std::array<TEdit*, 105> tipEdits_{};  // by edit number
     std::vector<EventBinding> bindings_;
+
+    // Start-up and close.
+    void saveTipList();
+    void scaleWindows(int height);
+    SlipLayoutTexts slipLayout_;
 };
 
 extern TForm1* Form1;

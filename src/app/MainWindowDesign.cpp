@@ -52,6 +52,8 @@ void TForm1::designFrame() {
     Place(this, PageControl1, "PageControl1", this, 0, 0, ClientWidth(), ClientHeight() - 19);
     PageControl1->SetAlign(TAlign::alClient);
     PageControl1->MultiLine = true;
+    // Its own font, so that scaling the pages scales their texts too.
+    PageControl1->SetFont(Font());
     const std::pair<TTabSheet**, const char*> pages[] = {
         {&TabSheet1, "Tipp-Übersicht"}, {&TabSheet2, "Zahlen der letzten Ziehung"}, {&TabSheet6, "Parameter"},
         {&TabSheet5, "Diagramm"},       {&TabSheet4, "Datenbank"},                  {&TabSheet3, "Internet-Optionen"},

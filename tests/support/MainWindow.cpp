@@ -18,3 +18,16 @@ TForm1& MainWindowHarness::create() {
     if (!form_) form_ = app->CreateForm<TForm1>();
     return *form_;
 }
+
+void MainWindowHarness::close() {
+    if (auto* main = dynamic_cast<TForm*>(app->MainForm)) main->Close();
+}
+
+TForm1& MainWindowHarness::restart() {
+    app.reset();
+    form_ = nullptr;
+    app = std::make_unique<TApplication>(platform);
+    app->Title = "Zedevuvid Kronfeld";
+    app->ExeName = dir.home() + "Stellix";
+    return create();
+}

@@ -17,6 +17,10 @@ public:
     // Creates the main window (its creation step runs); only the first call creates.
     TForm1& create();
     TForm1& form() { return *form_; }
+    // Closes the main window as the user does (its close step runs).
+    void close();
+    // Ends the program and starts it again with the same folders.
+    TForm1& restart();
 
     TempDir dir;  // the program folder
     TempDir config;  // the settings store's folder

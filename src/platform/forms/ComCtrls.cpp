@@ -136,6 +136,9 @@ void TStatusBar::SetPanelWidth(int index, int width) {
 TDateTimePicker::TDateTimePicker(TComponent* owner) : TWinControl(owner) { SetColor(clWindow); }
 
 void TDateTimePicker::SetDate(TDateTime date) {
+    // A picker holds calendar days only: nothing before year 1 or after 9999.
+    if (!std::isfinite(date) || date < EncodeDate(1, 1, 1) || date >= EncodeDate(9999, 12, 31) + 1)
+        throw EDateTimeError("Ungültiges Datum");
     date = std::trunc(date);
     if (minDate_ != 0 && date < std::trunc(minDate_))
         throw EDateTimeError("Das Datum unterschreitet das Minimum von " + DateToStr(minDate_));

@@ -1,0 +1,125 @@
+// Times every statistics chart routine of the main window over a history of
+// 2,000 draws, the way the tip calculation calls them again and again, and
+// prints the median time per call.
+
+#include "app/LottoZahlen.h"
+#include "draws/DrawFile.h"
+#include "platform/registry/Registry.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The services a headless main window needs: nothing is shown, and any
+// message box is counted as a fault of the run.
+class QuietPlatform : public Platform {
+public:
+    int boxes = 0;
+    int MessageBox(const std::string& text, const std::string&, int) override {
+        ++boxes;
+        std::fprintf(stderr, "message box: %s\n", text.c_str());
+        return IDOK;
+    }
+    std::string InputBox(const std::string&, const std::string&, const std::string& def) override { return def; }
+    bool ExecuteOpenDialog(TOpenDialog&) override { return false; }
+    bool ExecuteSaveDialog(TSaveDialog&) override { return false; }
+    void ShowModal(TForm&) override {}
+    void ProcessMessages() override {}
+    void Repaint() override {}
+    bool ShellExecute(const std::string&, const std::string&, const std::string&, const std::string&) override {
+        return false;
+    }
+    void PlaySoundAsync(const std::string&) override {}
+    bool StartProgram(const std::string&, const std::vector<std::string>&) override { return false; }
+    void Sleep(int) override {}
+    TDateTime Now() override { return EncodeDate(2025, 2, 11) + 0.5; }
+    TFormatSettings UserFormatSettings() override { return TFormatSettings::German(); }
+};
+
+void writeHistory(const std::string& path, int draws) {
+    TFileOf<DrawRecord> out(path);
+    out.Rewrite();
+    uint32_t seed = 12345;
+    auto next = [&](int n) {
+        seed = seed * 134775813u + 1;
+        return static_cast<int>((static_cast<uint64_t>(seed) * static_cast<uint64_t>(n)) >> 32);
+    };
+    TDateTime date = EncodeDate(2004, 2, 13);
+    for (int i = 0; i < draws; ++i) {
+        std::array<int, 5> numbers{};
+        for (size_t k = 0; k < numbers.size(); ++k) {
+            int n;
+            do n = 1 + next(50);
+            while (std::find(numbers.begin(), numbers.begin() + static_cast<std::ptrdiff_t>(k), n) !=
+                   numbers.begin() + static_cast<std::ptrdiff_t>(k));
+            numbers[k] = n;
+        }
+        const int star1 = 1 + next(12);
+        const int star2 = 1 + (star1 + next(11)) % 12;
+        out.Write(MakeDrawRecord(date, numbers, star1, star2));
+        date += i % 2 == 0 ? 3 : 4;
+    }
+    out.Close();
+}
+
+struct Routine {
+    const char* name;
+    void (TForm1::*handler)(TObject*);
+};
+
+} // namespace
+
+int main() {
+    constexpr int kDraws = 2000;
+    constexpr int kCalls = 200;
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "chart_bench";
+    std::filesystem::create_directories(dir / "config");
+    TRegistry::SetHiveFolder((dir / "config").string() + "/");
+
+    QuietPlatform platform;
+    int failures = 0;
+    {
+        TApplication app(platform);
+        app.ExeName = (dir / "Stellix").string();
+        TForm1* form = app.CreateForm<TForm1>();
+        form->Home = dir.string() + "/";
+        form->ZahlenFile = "ZahlenEU.dat";
+        writeHistory(form->Home + form->ZahlenFile, kDraws);
+        form->DateTimePicker2->SetDate(EncodeDate(2004, 2, 13));
+        form->DateTimePicker1->SetDate(EncodeDate(2025, 2, 11));
+        form->UpDown21->SetPosition(17);
+
+        const Routine routines[] = {
+            {"number distribution (SpeedButton2Click)", &TForm1::SpeedButton2Click},
+            {"star frequency (SpeedButton3Click)", &TForm1::SpeedButton3Click},
+            {"overdue numbers (Button5Click)", &TForm1::Button5Click},
+            {"overdue stars (Button8Click)", &TForm1::Button8Click},
+            {"cross sums (SpeedButton9Click)", &TForm1::SpeedButton9Click},
+            {"pairs (Button2Click)", &TForm1::Button2Click},
+            {"triples (Button3Click)", &TForm1::Button3Click},
+            {"quads (Button4Click)", &TForm1::Button4Click},
+            {"pairs with 17 (SpeedButton29Click)", &TForm1::SpeedButton29Click},
+        };
+        std::printf("%d draws, %d calls each: median (min .. max) per call\n", kDraws, kCalls);
+        for (const Routine& r : routines) {
+            std::vector<double> us;
+            us.reserve(kCalls);
+            for (int i = 0; i < kCalls; ++i) {
+                auto start = std::chrono::steady_clock::now();
+                if (!app.Invoke([&] { (form->*r.handler)(nullptr); })) ++failures;
+                us.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+            }
+            std::sort(us.begin(), us.end());
+            std::printf("  %-42s %8.1f us  (%.1f .. %.1f)  %d bars\n", r.name, us[us.size() / 2], us.front(),
+                        us.back(), form->Series2->Count());
+        }
+    }
+    TRegistry::SetHiveFolder("");
+    std::filesystem::remove_all(dir);
+    return failures == 0 && platform.boxes == 0 ? 0 : 1;
+}

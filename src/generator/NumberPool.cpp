@@ -1,0 +1,72 @@
+#include "generator/NumberPool.h"
+
+#include "platform/rtl/Convert.h"
+
+#include <algorithm>
+
+void NumberPool::ZahlEintragen(int n, int weight) {
+    if (weight < 0) return;
+    Append(n, std::max(weight, 1) + 1);
+}
+
+int NumberPool::Gewichtung(int n) const {
+    return static_cast<int>(std::count(entries_.begin(), entries_.end(), static_cast<uint8_t>(n)));
+}
+
+int NumberPool::DistinctNumbers() const {
+    bool seen[256] = {};
+    int distinct = 0;
+    for (uint8_t e : entries_)
+        if (e != kRemoved && !seen[e]) {
+            seen[e] = true;
+            ++distinct;
+        }
+    return distinct;
+}
+
+void NumberPool::RemoveAll(int n) {
+    if (n == kRemoved) return;
+    for (uint8_t& e : entries_)
+        if (e == n) e = kRemoved;
+}
+
+void NumberPool::RemoveFirst(int n) {
+    if (n == kRemoved) return;
+    auto it = std::find(entries_.begin(), entries_.end(), static_cast<uint8_t>(n));
+    if (it != entries_.end()) *it = kRemoved;
+}
+
+void NumberPool::RemoveBelow(int limit) {
+    for (uint8_t& e : entries_)
+        if (e != kRemoved && e < limit) e = kRemoved;
+}
+
+void NumberPool::DropRemoved() {
+    size_t i = 0;
+    while (i < entries_.size()) {
+        if (entries_[i] != kRemoved) {
+            ++i;
+            continue;
+        }
+        entries_[i] = entries_.back();
+        entries_.pop_back();
+    }
+}
+
+int RoundLimit(double value) { return static_cast<int>(Round(value)); }
+
+bool Band::Takes(double value) const {
+    switch (kind) {
+    case Above:
+        return Lower < value && value <= Upper;
+    case Filled:
+        return 0 < value && value <= Upper;
+    case Within:
+        return Lower <= value && value <= Upper;
+    }
+    return false;
+}
+
+Band TopBand(double max, double min) { return {Band::Above, RoundLimit(max - (max - min) * 0.3), RoundLimit(max)}; }
+
+Band BottomBand(double max, double min) { return {Band::Filled, 0, RoundLimit(min + (max - min) * 0.3)}; }

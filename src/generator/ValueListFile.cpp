@@ -1,0 +1,58 @@
+#include "generator/ValueListFile.h"
+
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/StringList.h"
+#include "platform/rtl/TextEncoding.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+[[noreturn]] void raiseIoError() { throw EInOutError(errno != 0 ? errno : InOutCode::DiskRead); }
+
+}  // namespace
+
+void WriteValueList(const std::string& path, const std::vector<std::string>& lines) {
+    TStringList list;
+    for (const std::string& line : lines) list.Add(line);
+    std::string text = list.Text();
+    // A weight loaded from a foreign file may hold characters the code page
+    // lacks; those are kept by writing UTF-8 with its mark instead.
+    std::string bytes = EncodeFileText(text, IsAnsiRepresentable(text) ? TEncoding::Ansi : TEncoding::UTF8);
+
+    errno = 0;
+    std::FILE* raw = std::fopen(path.c_str(), "wb");
+    if (!raw) raiseIoError();
+    File file(raw);
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), raw) != bytes.size()) raiseIoError();
+    errno = 0;
+    if (std::fclose(file.release()) != 0) raiseIoError();
+}
+
+std::vector<std::string> ReadValueList(const std::string& path) {
+    errno = 0;
+    std::FILE* raw = std::fopen(path.c_str(), "rb");
+    if (!raw) raiseIoError();
+    File file(raw);
+    std::string bytes;
+    char block[4096];
+    for (;;) {
+        size_t n = std::fread(block, 1, sizeof block, raw);
+        bytes.append(block, n);
+        if (n < sizeof block) break;
+    }
+    if (std::ferror(raw)) raiseIoError();
+
+    TEncoding encoding = TEncoding::Ansi;
+    TStringList list;
+    list.SetText(DecodeFileText(bytes, encoding));
+    return {list.begin(), list.end()};
+}

@@ -1,0 +1,60 @@
+#pragma once
+// The program's windows over a history of draws, ready for tip calculations.
+
+#include "app/ProgramWindows.h"
+#include "generator/Zahlenwahl.h"
+#include "support/DrawFixtures.h"
+#include "support/DrawHistory.h"
+#include "support/MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+class CalculationWindow : public ::testing::Test {
+protected:
+    MainWindowHarness h;
+    TForm1* form = nullptr;
+
+    // 2025-02-11, the harness's today, is a Tuesday.
+    void start(const std::vector<DrawRecord>& history) {
+        writeDraws(h.dir.file("ZahlenEU.dat"), history);
+        CreateProgramWindows(*h.app);
+        form = Form1;
+    }
+    void startWithHistory(int draws = 300) { start(SyntheticHistory(draws, EncodeDate(2025, 2, 11))); }
+    TForm1& f() { return *form; }
+
+    struct Tip {
+        std::array<std::string, 7> texts;
+        bool operator==(const Tip&) const = default;
+    };
+    Tip tip(int row) {
+        Tip t;
+        for (size_t i = 0; i < 7; ++i) t.texts[i] = f().Row(row).Edits[i]->Text();
+        return t;
+    }
+    std::vector<Tip> tips() {
+        std::vector<Tip> all;
+        for (int r = 0; r < kTipRows; ++r) all.push_back(tip(r));
+        return all;
+    }
+    bool empty(int row) {
+        for (TEdit* e : f().Row(row).Edits)
+            if (!e->Text().empty()) return false;
+        return true;
+    }
+    std::string status() { return f().StatusBar1->Panels(1).Text; }
+    void lock(int row) { f().Row(row).Label->SetFontColor(clRed); }
+    void fill(int row, std::array<const char*, 7> texts) {
+        for (size_t i = 0; i < 7; ++i) f().Row(row).Edits[i]->SetText(texts[i]);
+    }
+    // No candidate can pass: the cross-sum window is empty.
+    void impossibleFilters() {
+        f().UpDown1->SetPosition(239);
+        f().UpDown2->SetPosition(21);
+    }
+    void calculate() { f().BitBtn4->Click(); }
+};

@@ -1,0 +1,213 @@
+// "Tipps berechnen" as the user runs it: seeds, locks, the budget, the stop
+// click, the list view and a close during a run.
+
+#include "generator/CalculationWindow.h"
+#include "platform/rtl/Random.h"
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+class TipCalculation : public CalculationWindow {};
+
+void expectValidTip(const std::array<std::string, 7>& t, int starMax) {
+    std::set<int> numbers;
+    int previous = 0;
+    for (int i = 0; i < 5; ++i) {
+        int n = std::stoi(t[static_cast<size_t>(i)]);
+        EXPECT_GE(n, 1);
+        EXPECT_LE(n, 50);
+        EXPECT_GT(n, previous);
+        previous = n;
+        numbers.insert(n);
+    }
+    int s1 = std::stoi(t[5]), s2 = std::stoi(t[6]);
+    EXPECT_GE(s1, 1);
+    EXPECT_LT(s1, s2);
+    EXPECT_LE(s2, starMax);
+}
+
+TEST_F(TipCalculation, EqualSeedsGiveEqualTipsAndTheRunEndsIdle) {
+    startWithHistory();
+    RandSeed = 4711;
+    calculate();
+    auto first = tips();
+    for (int r = 0; r < 5; ++r) expectValidTip(first[static_cast<size_t>(r)].texts, 12);
+    for (int r = 5; r < kTipRows; ++r) {
+        EXPECT_TRUE(empty(r)) << r;
+        EXPECT_EQ(f().Row(r).CrossSum->Caption(), "0");
+    }
+    EXPECT_EQ(f().BitBtn4->Caption(), "Tipps berechnen");
+    EXPECT_EQ(status(), "Tipps wurden neu berechnet");
+    EXPECT_TRUE(f().sortieren);
+    EXPECT_FALSE(f().Berechnunglaeuft);
+    EXPECT_EQ(h.app->ScreenCursor(), crDefault);
+
+    RandSeed = 4711;
+    calculate();
+    EXPECT_EQ(tips(), first);
+    RandSeed = 4712;
+    calculate();
+    EXPECT_NE(tips(), first);
+}
+
+TEST_F(TipCalculation, LockedRowsKeepWhatTheyWereLockedWith) {
+    startWithHistory();
+    fill(0, {"7", "19", "33", "", "", "", ""});
+    lock(0);
+    fill(2, {"3", "8", "15", "27", "44", "2", "9"});
+    lock(2);
+    fill(1, {"1", "2", "3", "4", "5", "1", "2"});  // free: computed anew
+    f().UpDown8->SetPosition(3);
+    f().UpDown8->SetPosition(3);
+    RandSeed = 99;
+    calculate();
+    std::set<int> row1;
+    for (int i = 0; i < 5; ++i) row1.insert(std::stoi(f().Row(0).Number(i)->Text()));
+    EXPECT_TRUE(row1.count(7) && row1.count(19) && row1.count(33));
+    EXPECT_EQ(tip(2).texts, (std::array<std::string, 7>{"3", "8", "15", "27", "44", "2", "9"}));
+    EXPECT_NE(tip(1).texts[0], "1");
+    EXPECT_EQ(f().Row(2).Label->Font().Color, clRed);
+}
+
+TEST_F(TipCalculation, ABudgetThatRunsOutLeavesEmptyRowsAndPutsEveryParameterBack) {
+    startWithHistory();
+    impossibleFilters();
+    f().UpDown7->SetPosition(1);
+    f().CheckBox8->SetChecked(true);
+    fill(4, {"7", "19", "33", "", "", "", ""});
+    lock(4);
+    calculate();
+    for (int r = 0; r < kTipRows; ++r) {
+        if (r != 4) EXPECT_TRUE(empty(r)) << r;
+    }
+    // A locked row keeps its numbers when its tip is not found.
+    EXPECT_EQ(f().Row(4).Number(2)->Text(), "33");
+    EXPECT_EQ(status(), "Ändern Sie die Parameter um 12 Tipps zuberechnen");
+    EXPECT_TRUE(f().CheckBox8->Checked());
+    EXPECT_EQ(f().UpDown4->Position(), 0);
+    EXPECT_EQ(f().UpDown5->Position(), 1);
+    EXPECT_EQ(f().UpDown6->Position(), 4);
+    EXPECT_EQ(f().BitBtn4->Caption(), "Tipps berechnen");
+    // The hit labels belong to the draw that is shown.
+    EXPECT_EQ(f().Datum1, EncodeDate(2025, 2, 11));
+}
+
+TEST_F(TipCalculation, ASecondClickStopsTheRun) {
+    startWithHistory();
+    impossibleFilters();
+    f().UpDown7->SetPosition(30000);
+    int dispatches = 0;
+    std::function<void()> clickAfterAFew = [&] {
+        if (++dispatches == 50)
+            f().BitBtn4->Click();
+        else
+            h.platform.onProcessMessages(clickAfterAFew);
+    };
+    h.platform.onProcessMessages(clickAfterAFew);
+    calculate();
+    EXPECT_EQ(dispatches, 50);
+    EXPECT_EQ(f().BitBtn4->Caption(), "Tipps berechnen");
+    EXPECT_EQ(status(), "Tipps wurden neu berechnet");
+    for (int r = 0; r < kTipRows; ++r) EXPECT_TRUE(empty(r));
+}
+
+TEST_F(TipCalculation, AStoppedRunStillGivesTheTipsFoundBeforeTheStop) {
+    startWithHistory();
+    bool stopped = false;
+    // The click arrives while row 2 is being computed.
+    std::function<void()> watch = [&] {
+        if (!f().Row(0).Number(0)->Text().empty() && !stopped) {
+            stopped = true;
+            f().BitBtn4->Click();
+        } else {
+            h.platform.onProcessMessages(watch);
+        }
+    };
+    h.platform.onProcessMessages(watch);
+    calculate();
+    ASSERT_TRUE(stopped);
+    expectValidTip(tip(0).texts, 12);
+    for (int r = 2; r < kTipRows; ++r) EXPECT_TRUE(empty(r)) << r;
+}
+
+TEST_F(TipCalculation, APoolOfFewerThanFiveNumbersEndsTheRunWithTheBudgetMessage) {
+    start({draw(2025, 2, 4, {5, 12, 23, 34, 45}, 3, 9), draw(2025, 2, 7, {6, 13, 24, 35, 46}, 4, 10),
+           draw(2025, 2, 11, {1, 2, 30, 49, 50}, 1, 2)});
+    f().CheckBox15->SetChecked(true);
+    f().CheckBox19->SetChecked(true);
+    f().CheckBox10->SetChecked(false);
+    calculate();
+    EXPECT_EQ(status(), "Ändern Sie die Parameter um 12 Tipps zuberechnen");
+    for (int r = 0; r < kTipRows; ++r) EXPECT_TRUE(empty(r));
+    EXPECT_EQ(f().BitBtn4->Caption(), "Tipps berechnen");
+}
+
+TEST_F(TipCalculation, TheListViewIsCalculatedUpToAThousandTips) {
+    startWithHistory();
+    h.platform.tolerateMessages = true;
+    f().ListenansichtClick(nullptr);
+    TStringList lines;
+    for (int i = 0; i < 1001; ++i) lines.Add("1\t2\t3\t4\t5\t\t\t1\t2");
+    f().Gewinnzahlen->Items().Assign(lines);
+    h.platform.messages.clear();
+    calculate();
+    ASSERT_EQ(h.platform.messages.size(), 1u);
+    EXPECT_EQ(h.platform.messages[0].text, "Es können nicht mehr als 1000 Tipps berechnet werden!");
+    EXPECT_EQ(f().Gewinnzahlen->Items().Count(), 1001);
+    EXPECT_TRUE(f().Gewinnzahlen->Visible());
+
+    f().Gewinnzahlen->Items().Delete(0);
+    h.platform.messages.clear();
+    calculate();
+    EXPECT_TRUE(f().Gewinnzahlen->Visible());
+    EXPECT_EQ(f().Gewinnzahlen->Items().Count(), 1005);
+    EXPECT_EQ(f().BitBtn4->Caption(), "Tipps berechnen");
+}
+
+TEST_F(TipCalculation, AnEmptyListSwitchesToTheGridAndStaysThere) {
+    startWithHistory();
+    h.platform.tolerateMessages = true;
+    f().ListenansichtClick(nullptr);
+    f().Gewinnzahlen->Items().Clear();
+    calculate();
+    EXPECT_FALSE(f().Gewinnzahlen->Visible());
+    expectValidTip(tip(0).texts, 12);
+}
+
+TEST_F(TipCalculation, ACloseDuringARunWaitsForItsEndAndStoresTheUsersValues) {
+    startWithHistory();
+    impossibleFilters();
+    f().UpDown7->SetPosition(30000);
+    h.platform.onProcessMessages([&] { f().Close(); });
+    calculate();
+    EXPECT_TRUE(f().Closed());
+    EXPECT_TRUE(h.platform.terminated);
+    TForm1& again = h.restart();
+    EXPECT_EQ(again.UpDown6->Position(), 4);
+    EXPECT_EQ(again.UpDown7->Position(), 30000);
+}
+
+TEST_F(TipCalculation, CancellingThePoolReviewLeavesTheButtonIdle) {
+    startWithHistory();
+    f().CheckBox20->SetChecked(true);
+    h.platform.answerModal([](TForm& picker) { picker.SetModalResult(mrCancel); });
+    calculate();
+    EXPECT_EQ(f().BitBtn4->Caption(), "Tipps berechnen");
+    EXPECT_TRUE(f().sortieren);
+    for (int r = 0; r < kTipRows; ++r) EXPECT_TRUE(empty(r));
+}
+
+TEST_F(TipCalculation, TheMenuItemRunsTheSameCommand) {
+    startWithHistory();
+    RandSeed = 5;
+    f().MainMenu1->DispatchShortCut(ShortCut('R', scCtrl));
+    auto viaMenu = tips();
+    RandSeed = 5;
+    calculate();
+    EXPECT_EQ(tips(), viaMenu);
+    expectValidTip(viaMenu[0].texts, 12);
+}
+
+}  // namespace
