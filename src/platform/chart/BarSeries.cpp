@@ -31,7 +31,11 @@ TBarSeries::TBarSeries(TChart& chart) : TComponent(&chart), chart_(chart) {
 
 TBarSeries::~TBarSeries() { chart_.seriesDestroyed(this); }
 
-void TBarSeries::changed(TProperty property) { chart_.notify(property); }
+void TBarSeries::changed(TProperty property) {
+    chart_.notify(property);
+    // An automatic axis always shows the range of the bars as they are.
+    if (property == TProperty::Items || property == TProperty::Active) chart_.AdjustAxes();
+}
 
 void TBarSeries::SetActive(bool v) {
     if (v == active_) return;

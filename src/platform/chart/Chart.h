@@ -31,9 +31,8 @@ public:
     TChartAxis& BottomAxis() { return bottomAxis_; }
     const TChartAxis& BottomAxis() const { return bottomAxis_; }
 
-    // What every paint does before it draws: each automatic axis takes its
-    // AutomaticRange(). Minimum and Maximum of an automatic axis report the
-    // new range only from then on.
+    // Each automatic axis takes its AutomaticRange(), as a paint shows it;
+    // the series call it whenever their bars change.
     void AdjustAxes();
 
     bool LegendVisible() const { return legendVisible_; }

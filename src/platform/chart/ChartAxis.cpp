@@ -14,6 +14,7 @@ void TChartAxis::SetAutomatic(bool v) {
     if (v == automatic_) return;
     automatic_ = v;
     chart_.notify(TProperty::Range);
+    if (automatic_) setRange(AutomaticRange());
 }
 
 void TChartAxis::SetMinimum(double v) {
@@ -46,5 +47,7 @@ TAxisRange TChartAxis::AutomaticRange() const {
         r = any ? TAxisRange{std::min(r.Minimum, lo), std::max(r.Maximum, hi)} : TAxisRange{lo, hi};
         any = true;
     }
-    return any ? r : range_;
+    if (any) return r;
+    // A value axis without bars stands on 0; the X axis keeps its range.
+    return direction_ == TDirection::Vertical ? TAxisRange{0, 0} : range_;
 }

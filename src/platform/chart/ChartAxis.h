@@ -3,8 +3,8 @@
 // of the active series, and its title.
 //
 // Minimum and Maximum are what was last written or, for an automatic axis,
-// what the last paint computed (TChart::AdjustAxes). Switching Automatic on
-// does not change them; until the next paint they keep the old range.
+// the range the chart would show: recomputed when the axis is made automatic
+// and whenever the bars change (0 .. 0 for a value axis without bars).
 
 #include "platform/forms/Component.h"
 

@@ -29,6 +29,17 @@ template <typename T>
 bool ParseInteger(const std::string& s, T& result)
 {
     using U = std::make_unsigned_t<T>;
+    // The common case, a short run of decimal digits, cannot overflow.
+    if (!s.empty() && s.size() <= 9 && IsDigit(s[0])) {
+        U quick = 0;
+        std::size_t k = 0;
+        while (k < s.size() && IsDigit(s[k]))
+            quick = quick * 10 + static_cast<U>(s[k++] - '0');
+        if (k == s.size()) {
+            result = static_cast<T>(quick);
+            return true;
+        }
+    }
     std::size_t i = 0;
     while (i < s.size() && s[i] == ' ')
         ++i;

@@ -193,7 +193,7 @@ TEST_F(ChartAxisRange, ALowMinimumFirstMovesTheRangeAnywhere) {
     EXPECT_EQ(axis.Minimum(), 20);
 }
 
-TEST_F(ChartAutomaticRange, AxesKeepTheOldRangeUntilAPaint) {
+TEST_F(ChartAutomaticRange, AnAutomaticAxisAlwaysShowsTheBarsAsTheyAre) {
     TChartAxis& left = chart.LeftAxis();
     left.SetMaximum(40);
     left.SetMinimum(20);
@@ -202,13 +202,14 @@ TEST_F(ChartAutomaticRange, AxesKeepTheOldRangeUntilAPaint) {
     quads[3] = 6;
     quads[10] = 2;
     fill(*series2, quads);
-    left.SetAutomatic(true);
     EXPECT_EQ(left.Range(), (TAxisRange{20, 40}));
-    EXPECT_EQ(left.AutomaticRange(), (TAxisRange{0, 6}));
-
-    chart.AdjustAxes();
+    left.SetAutomatic(true);
     EXPECT_EQ(left.Range(), (TAxisRange{0, 6}));
     EXPECT_EQ(chart.BottomAxis().Range(), (TAxisRange{1, 50}));
+    series2->AddXY(51, 9);
+    EXPECT_EQ(left.Range(), (TAxisRange{0, 9}));
+    series2->Clear();
+    EXPECT_EQ(left.Range(), (TAxisRange{0, 0}));
 }
 
 TEST_F(ChartAutomaticRange, ComesFromTheActiveSeriesStandingOnZero) {
@@ -237,7 +238,7 @@ TEST_F(ChartAutomaticRange, ComesFromTheActiveSeriesStandingOnZero) {
     EXPECT_EQ(chart.LeftAxis().AutomaticRange(), (TAxisRange{-2, 7}));
 }
 
-TEST_F(ChartAutomaticRange, PaintLeavesFixedAxesAndEmptyChartsAlone) {
+TEST_F(ChartAutomaticRange, FixedAxesStayAndEmptyChartsStandOnZero) {
     TChartAxis& left = chart.LeftAxis();
     TChartAxis& bottom = chart.BottomAxis();
     left.SetMaximum(5);
@@ -251,9 +252,9 @@ TEST_F(ChartAutomaticRange, PaintLeavesFixedAxesAndEmptyChartsAlone) {
 
     series2->Clear();
     series1->Clear();
-    left.SetAutomatic(true);
-    chart.AdjustAxes();
     EXPECT_EQ(left.Range(), (TAxisRange{0, 5}));
+    left.SetAutomatic(true);
+    EXPECT_EQ(left.Range(), (TAxisRange{0, 0}));
     EXPECT_EQ(bottom.Range(), (TAxisRange{15, 240}));
 }
 
@@ -270,10 +271,11 @@ TEST_F(ChartPeer, HearsEachChangeOnceOnTheChart) {
         peer.calls.clear();
     };
 
+    // Both axes are automatic at first and follow the bars.
     series2->AddXY(1, 5);
-    expectCalls({TProperty::Items}, "AddXY");
+    expectCalls({TProperty::Items, TProperty::Range, TProperty::Range}, "AddXY");
     series2->Clear();
-    expectCalls({TProperty::Items}, "Clear");
+    expectCalls({TProperty::Items, TProperty::Range}, "Clear");
     series2->Clear();
     expectCalls({}, "Clear of an empty series");
     series1->SetActive(false);
@@ -297,11 +299,9 @@ TEST_F(ChartPeer, HearsEachChangeOnceOnTheChart) {
     chart.BottomAxis().SetAutomatic(true);
     peer.calls.clear();
     series2->AddXY(3, 1);
-    peer.calls.clear();
+    expectCalls({TProperty::Items, TProperty::Range}, "bars of an automatic axis");
     chart.AdjustAxes();
-    expectCalls({TProperty::Range}, "first paint");
-    chart.AdjustAxes();
-    expectCalls({}, "second paint");
+    expectCalls({}, "a paint");
 }
 
 TEST_F(ChartPeer, IsNotCalledWhileTheChartIsDestroyed) {
