@@ -5,6 +5,9 @@
 #include "app/LottoZahlen.h"
 #include "draws/DrawFile.h"
 #include "platform/registry/Registry.h"
+#include "support/DrawFixtures.h"
+#include "support/DrawHistory.h"
+#include "support/SilentPlatform.h"
 
 #include <algorithm>
 #include <chrono>
@@ -14,58 +17,6 @@
 #include <vector>
 
 namespace {
-
-// The services a headless main window needs: nothing is shown, and any
-// message box is counted as a fault of the run.
-class QuietPlatform : public Platform {
-public:
-    int boxes = 0;
-    int MessageBox(const std::string& text, const std::string&, int) override {
-        ++boxes;
-        std::fprintf(stderr, "message box: %s\n", text.c_str());
-        return IDOK;
-    }
-    std::string InputBox(const std::string&, const std::string&, const std::string& def) override { return def; }
-    bool ExecuteOpenDialog(TOpenDialog&) override { return false; }
-    bool ExecuteSaveDialog(TSaveDialog&) override { return false; }
-    void ShowModal(TForm&) override {}
-    void ProcessMessages() override {}
-    void Repaint() override {}
-    bool ShellExecute(const std::string&, const std::string&, const std::string&, const std::string&) override {
-        return false;
-    }
-    void PlaySoundAsync(const std::string&) override {}
-    bool StartProgram(const std::string&, const std::vector<std::string>&) override { return false; }
-    void Sleep(int) override {}
-    TDateTime Now() override { return EncodeDate(2025, 2, 11) + 0.5; }
-    TFormatSettings UserFormatSettings() override { return TFormatSettings::German(); }
-};
-
-void writeHistory(const std::string& path, int draws) {
-    TFileOf<DrawRecord> out(path);
-    out.Rewrite();
-    uint32_t seed = 12345;
-    auto next = [&](int n) {
-        seed = seed * 134775813u + 1;
-        return static_cast<int>((static_cast<uint64_t>(seed) * static_cast<uint64_t>(n)) >> 32);
-    };
-    TDateTime date = EncodeDate(2004, 2, 13);
-    for (int i = 0; i < draws; ++i) {
-        std::array<int, 5> numbers{};
-        for (size_t k = 0; k < numbers.size(); ++k) {
-            int n;
-            do n = 1 + next(50);
-            while (std::find(numbers.begin(), numbers.begin() + static_cast<std::ptrdiff_t>(k), n) !=
-                   numbers.begin() + static_cast<std::ptrdiff_t>(k));
-            numbers[k] = n;
-        }
-        const int star1 = 1 + next(12);
-        const int star2 = 1 + (star1 + next(11)) % 12;
-        out.Write(MakeDrawRecord(date, numbers, star1, star2));
-        date += i % 2 == 0 ? 3 : 4;
-    }
-    out.Close();
-}
 
 struct Routine {
     const char* name;
@@ -81,7 +32,7 @@ int main() {
     std::filesystem::create_directories(dir / "config");
     TRegistry::SetHiveFolder((dir / "config").string() + "/");
 
-    QuietPlatform platform;
+    SilentPlatform platform;
     int failures = 0;
     {
         TApplication app(platform);
@@ -89,7 +40,7 @@ int main() {
         TForm1* form = app.CreateForm<TForm1>();
         form->Home = dir.string() + "/";
         form->ZahlenFile = "ZahlenEU.dat";
-        writeHistory(form->Home + form->ZahlenFile, kDraws);
+        writeDraws(form->Home + form->ZahlenFile, SyntheticHistory(kDraws, EncodeDate(2025, 2, 11)));
         form->DateTimePicker2->SetDate(EncodeDate(2004, 2, 13));
         form->DateTimePicker1->SetDate(EncodeDate(2025, 2, 11));
         form->UpDown21->SetPosition(17);
@@ -121,5 +72,5 @@ int main() {
     }
     TRegistry::SetHiveFolder("");
     std::filesystem::remove_all(dir);
-    return failures == 0 && platform.boxes == 0 ? 0 : 1;
+    return failures == 0 && platform.messages == 0 ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include "draws/DrawFile.h"
 #include "platform/forms/Application.h"
 #include "platform/registry/Registry.h"
+#include "support/SilentPlatform.h"
 
 #include <chrono>
 #include <cstdio>
@@ -14,32 +15,6 @@
 
 namespace {
 
-// A platform that answers nothing: no box, no dialog, no sound.
-class SilentPlatform : public Platform {
-public:
-    int MessageBox(const std::string&, const std::string&, int) override {
-        ++messages;
-        return IDOK;
-    }
-    std::string InputBox(const std::string&, const std::string&, const std::string& defaultText) override {
-        return defaultText;
-    }
-    bool ExecuteOpenDialog(TOpenDialog&) override { return false; }
-    bool ExecuteSaveDialog(TSaveDialog&) override { return false; }
-    void ShowModal(TForm&) override {}
-    void ProcessMessages() override {}
-    void Repaint() override {}
-    bool ShellExecute(const std::string&, const std::string&, const std::string&, const std::string&) override {
-        return false;
-    }
-    void PlaySoundAsync(const std::string&) override {}
-    bool StartProgram(const std::string&, const std::vector<std::string>&) override { return false; }
-    void Sleep(int) override {}
-    TDateTime Now() override { return EncodeDate(2025, 2, 11) + 0.5; }
-    TFormatSettings UserFormatSettings() override { return TFormatSettings::German(); }
-
-    int messages = 0;
-};
 
 template <class F>
 double secondsPerCall(int calls, F&& call) {

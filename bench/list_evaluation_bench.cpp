@@ -4,6 +4,7 @@
 
 #include "app/LottoZahlen.h"
 #include "platform/rtl/Convert.h"
+#include "support/SilentPlatform.h"
 
 #include <algorithm>
 #include <chrono>
@@ -11,26 +12,6 @@
 
 namespace {
 
-// The front end's services, all silent: the evaluation only plays sounds.
-class SilentPlatform : public Platform {
-public:
-    int sounds = 0;
-    int MessageBox(const std::string&, const std::string&, int) override { return IDOK; }
-    std::string InputBox(const std::string&, const std::string&, const std::string& d) override { return d; }
-    bool ExecuteOpenDialog(TOpenDialog&) override { return false; }
-    bool ExecuteSaveDialog(TSaveDialog&) override { return false; }
-    void ShowModal(TForm&) override {}
-    void ProcessMessages() override {}
-    void Repaint() override {}
-    bool ShellExecute(const std::string&, const std::string&, const std::string&, const std::string&) override {
-        return false;
-    }
-    void PlaySoundAsync(const std::string&) override { ++sounds; }
-    bool StartProgram(const std::string&, const std::vector<std::string>&) override { return false; }
-    void Sleep(int) override {}
-    TDateTime Now() override { return 45699.5; }
-    TFormatSettings UserFormatSettings() override { return TFormatSettings::German(); }
-};
 
 }  // namespace
 

@@ -20,11 +20,12 @@ public:
     bool ShellExecute(const std::string&, const std::string&, const std::string&, const std::string&) override {
         return false;
     }
-    void PlaySoundAsync(const std::string&) override {}
+    void PlaySoundAsync(const std::string&) override { ++sounds; }
     bool StartProgram(const std::string&, const std::vector<std::string>&) override { return false; }
     void Sleep(int) override {}
     TDateTime Now() override { return EncodeDate(2025, 2, 11) + 0.5; }
     TFormatSettings UserFormatSettings() override { return TFormatSettings::German(); }
 
     int messages = 0;
+    int sounds = 0;
 };

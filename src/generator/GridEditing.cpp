@@ -121,4 +121,4 @@ void TForm1::UpDown3MouseDown(TObject*, TMouseButton, TShiftState, int, int) {
 }
 void TForm1::UpDown9MouseUp(TObject*, TMouseButton, TShiftState, int, int) { UpDown3->SetMin(UpDown9->Position()); }
 
-void TForm1::UpDown7Changing(TObject*, bool&) { LaufMax = UpDown7->Position() * 1000; }
+void TForm1::UpDown7Changing(TObject*, bool&) { LaufMax = UpDown7->ChangingPosition() * 1000; }

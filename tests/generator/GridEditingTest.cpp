@@ -320,6 +320,11 @@ TEST_F(GridEditing, RunBudgetFollowsItsCounter) {
     f.UpDown7->OnChanging(f.UpDown7, allow);
     EXPECT_EQ(f.LaufMax, 20000);
     EXPECT_TRUE(allow);
+    // An arrow step counts with the position it leads to.
+    f.UpDown7->ArrowClick(TUDBtnType::btNext);
+    EXPECT_EQ(f.LaufMax, 21000);
+    f.UpDown7->ArrowClick(TUDBtnType::btPrev);
+    EXPECT_EQ(f.LaufMax, 20000);
 }
 
 }  // namespace

@@ -104,14 +104,18 @@ void TUpDown::associateTextChanged() {
 }
 
 void TUpDown::ArrowClick(TUDBtnType button) {
-    bool allow = true;
-    if (OnChanging) OnChanging(this, allow);
-    if (!allow) return;
     int next = position_ + (button == TUDBtnType::btNext ? Increment : -Increment);
     if (Wrap) {
         if (next > max_) next = min_;
         if (next < min_) next = max_;
     }
+    next = std::clamp(next, min_, max_);
+    bool allow = true;
+    changingTo_ = next;
+    changing_ = true;
+    if (OnChanging) OnChanging(this, allow);
+    changing_ = false;
+    if (!allow) return;
     SetPosition(next);
     if (OnClick) OnClick(this, button);
 }

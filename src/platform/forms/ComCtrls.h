@@ -76,6 +76,8 @@ public:
 
     TUDChangingEvent OnChanging;
     TUDClickEvent OnClick;
+    // While OnChanging runs: the position the step leads to; else Position.
+    int ChangingPosition() const { return changing_ ? changingTo_ : position_; }
 
 private:
     friend class TEdit;
@@ -85,6 +87,8 @@ private:
     int min_ = 0, max_ = 100, position_ = 0;
     TEdit* associate_ = nullptr;
     bool writing_ = false;
+    int changingTo_ = 0;
+    bool changing_ = false;
 };
 
 struct TStatusPanel {
