@@ -12,14 +12,6 @@
 
 class ChartForm : public ::testing::Test {
 protected:
-    ChartForm() {
-        f.Home = h.dir.home();
-        f.ZahlenFile = "ZahlenEU.dat";
-        f.SoundName = "yippee.wav";
-        f.sortieren = true;
-        f.SternenzahlMax = 12;
-    }
-
     void history(const std::vector<DrawRecord>& draws) { writeDraws(h.dir.file("ZahlenEU.dat"), draws); }
 
     void period(int y1, int m1, int d1, int y2, int m2, int d2) {

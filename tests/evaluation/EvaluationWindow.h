@@ -14,29 +14,15 @@ protected:
     MainWindowHarness h;
     TForm1& f = h.create();
 
-    EvaluationWindow() {
-        f.Home = h.dir.home();
-        f.ZahlenFile = "ZahlenEU.dat";
-        f.SoundName = "yippee.wav";
-        f.sortieren = true;
-        f.SternenzahlMax = 12;
-        setDraw({3, 14, 22, 30, 41}, 2, 9);
-    }
+    EvaluationWindow() { setDraw({3, 14, 22, 30, 41}, 2, 9); }
 
     void setDraw(std::array<int, 5> numbers, int star1, int star2) {
         f.Zahl = {0, numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], 0, star1, star2};
     }
 
     // Row 1..12: the five number texts and the two star texts.
-    void setRow(int row, std::array<std::string, 7> texts) {
-        const TipRow& r = f.Row(row - 1);
-        for (size_t i = 0; i < 7; ++i) r.Edits[i]->SetText(texts[i]);
-    }
-    std::array<std::string, 7> rowTexts(int row) const {
-        std::array<std::string, 7> texts;
-        for (size_t i = 0; i < 7; ++i) texts[i] = f.Row(row - 1).Edits[i]->Text();
-        return texts;
-    }
+    void setRow(int row, const RowTexts& texts) { SetRowTexts(f, row, texts); }
+    RowTexts rowTexts(int row) const { return GetRowTexts(f, row); }
 
     int tipsCounted() const {
         int n = 0;

@@ -16,14 +16,6 @@ protected:
     TForm1& f = h.create();
     TForm6& picker = *h.app->CreateForm<TForm6>();
 
-    PickerWindow() {
-        f.Home = h.dir.home();
-        f.ZahlenFile = "ZahlenEU.dat";
-        f.SoundName = "yippee.wav";
-        f.sortieren = true;
-        f.SternenzahlMax = 12;
-    }
-
     TCheckBox& box(int n) { return *picker.CheckBox(n); }
     // A left click: the press, then the toggle.
     void leftClick(int n) {

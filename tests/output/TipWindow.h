@@ -17,25 +17,13 @@ protected:
     TForm1& f = h.create();
 
     TipWindow() {
-        f.Home = h.dir.home();
-        f.ZahlenFile = "ZahlenEU.dat";
-        f.SoundName = "yippee.wav";
-        f.sortieren = true;
-        f.SternenzahlMax = 12;
         writeDraws(h.dir.file("ZahlenEU.dat"), {draw(2024, 12, 27, {1, 2, 4, 5, 6}, 7, 8),
                                                 draw(2025, 2, 7, {3, 14, 22, 30, 41}, 2, 9)});
     }
 
     // Row 1..12: the five number texts and the two star texts.
-    void setRow(int row, std::array<std::string, 7> texts) {
-        const TipRow& r = f.Row(row - 1);
-        for (size_t i = 0; i < 7; ++i) r.Edits[i]->SetText(texts[i]);
-    }
-    std::array<std::string, 7> rowTexts(int row) const {
-        std::array<std::string, 7> texts;
-        for (size_t i = 0; i < 7; ++i) texts[i] = f.Row(row - 1).Edits[i]->Text();
-        return texts;
-    }
+    void setRow(int row, const RowTexts& texts) { SetRowTexts(f, row, texts); }
+    RowTexts rowTexts(int row) const { return GetRowTexts(f, row); }
     bool rowEmpty(int row) const { return rowTexts(row) == std::array<std::string, 7>{}; }
     void lockRow(int row) { f.Row(row - 1).Label->SetFontColor(clRed); }
 

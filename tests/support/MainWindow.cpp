@@ -31,3 +31,14 @@ TForm1& MainWindowHarness::restart() {
     app->ExeName = dir.home() + "Stellix";
     return create();
 }
+
+void SetRowTexts(TForm1& form, int row, const RowTexts& texts) {
+    const TipRow& r = form.Row(row - 1);
+    for (size_t i = 0; i < 7; ++i) r.Edits[i]->SetText(texts[i]);
+}
+
+RowTexts GetRowTexts(const TForm1& form, int row) {
+    RowTexts texts;
+    for (size_t i = 0; i < 7; ++i) texts[i] = form.Row(row - 1).Edits[i]->Text();
+    return texts;
+}

@@ -7,7 +7,9 @@
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
 
+#include <array>
 #include <memory>
+#include <string>
 
 class MainWindowHarness {
 public:
@@ -30,3 +32,8 @@ public:
 private:
     TForm1* form_ = nullptr;
 };
+
+// Grid row 1..12 as its five number texts and two star texts.
+using RowTexts = std::array<std::string, 7>;
+void SetRowTexts(TForm1& form, int row, const RowTexts& texts);
+RowTexts GetRowTexts(const TForm1& form, int row);
