@@ -20,3 +20,8 @@ void CreateProgramWindows(TApplication& application) {
     created(application.CreateForm<TZKSForm>());
     created(application.CreateForm<TAbgabeForm>());
 }
+
+void CreateProgram(TApplication& application) {
+    application.Title = "Zedevuvid Kronfeld";
+    CreateProgramWindows(application);
+}

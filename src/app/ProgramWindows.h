@@ -5,3 +5,6 @@
 class TApplication;
 
 void CreateProgramWindows(TApplication& application);
+
+// The program's start: the application title, then its windows.
+void CreateProgram(TApplication& application);

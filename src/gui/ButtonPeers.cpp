@@ -1,0 +1,153 @@
+#include "gui/ButtonPeers.h"
+
+#include "gui/Guard.h"
+#include "gui/Text.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace gui {
+
+namespace {
+
+QPushButton* plainButton() {
+    auto* b = new QPushButton;
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
+}
+
+QToolButton* speedButton() {
+    auto* b = new QToolButton;
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+} // namespace
+
+ButtonPeer::ButtonPeer(TButtonControl& button) : ButtonPeer(button, plainButton()) {}
+
+ButtonPeer::ButtonPeer(TButtonControl& button, QAbstractButton* widget) : ControlPeer(button, widget) {
+    QObject::connect(widget, &QAbstractButton::clicked, [this] {
+        if (component()) Guarded([this] { this->button().Click(); });
+    });
+    watchInput(*widget, Input::Mouse | Input::Focus | Input::ClicksOnRelease);
+}
+
+void ButtonPeer::syncText() { static_cast<QAbstractButton*>(widget())->setText(ToQt(button().Caption())); }
+
+SpeedButtonPeer::SpeedButtonPeer(TSpeedButton& button) : ButtonPeer(button, speedButton()) {}
+
+CheckBoxPeer::CheckBoxPeer(TCheckBox& box) : ControlPeer(box, new QCheckBox) {
+    QObject::connect(checkBox(), &QCheckBox::clicked, [this](bool checked) {
+        if (!component()) return;
+        Guarded([&] { this->box().SetChecked(checked); });
+        // A handler may have set the box back.
+        if (component()) sync(TProperty::Checked);
+    });
+    watchInput(*checkBox(), Input::Mouse | Input::Focus | Input::ClicksOnRelease);
+}
+
+QCheckBox* CheckBoxPeer::checkBox() const { return static_cast<QCheckBox*>(widget()); }
+
+void CheckBoxPeer::sync(TProperty property) {
+    if (property == TProperty::Checked && widget()) {
+        QSignalBlocker block(checkBox());
+        checkBox()->setChecked(box().Checked());
+    } else {
+        ControlPeer::sync(property);
+    }
+}
+
+void CheckBoxPeer::syncText() { checkBox()->setText(ToQt(box().Caption())); }
+
+RadioGroupPeer::RadioGroupPeer(TRadioGroup& group) : ControlPeer(group, new QGroupBox) {
+    buttonGroup_ = new QButtonGroup(groupBox());
+    QObject::connect(buttonGroup_, &QButtonGroup::idClicked, [this](int index) {
+        if (!component()) return;
+        Guarded([&] { this->group().SetItemIndex(index); });
+        if (component()) syncIndex();
+    });
+    watchInput(*groupBox(), Input::Mouse);
+}
+
+QGroupBox* RadioGroupPeer::groupBox() const { return static_cast<QGroupBox*>(widget()); }
+
+void RadioGroupPeer::sync(TProperty property) {
+    if (!widget()) return;
+    switch (property) {
+    case TProperty::Items: rebuild(); break;
+    case TProperty::ItemIndex: syncIndex(); break;
+    default: ControlPeer::sync(property); break;
+    }
+}
+
+void RadioGroupPeer::rebuild() {
+    const TStringList& items = group().Items();
+    while (static_cast<int>(buttons_.size()) > items.Count()) {
+        delete buttons_.back();
+        buttons_.pop_back();
+    }
+    while (static_cast<int>(buttons_.size()) < items.Count()) {
+        auto* b = new QRadioButton(groupBox());
+        buttonGroup_->addButton(b, static_cast<int>(buttons_.size()));
+        watchInput(*b, Input::Focus);
+        b->show();
+        buttons_.push_back(b);
+    }
+    for (int i = 0; i < items.Count(); ++i) buttons_[static_cast<size_t>(i)]->setText(ToQt(items[i]));
+    arrange();
+    syncIndex();
+}
+
+void RadioGroupPeer::syncIndex() {
+    int index = group().ItemIndex();
+    // No button checked needs a group that allows none for a moment.
+    buttonGroup_->setExclusive(false);
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        QSignalBlocker block(buttons_[i]);
+        buttons_[i]->setChecked(static_cast<int>(i) == index);
+    }
+    buttonGroup_->setExclusive(true);
+}
+
+void RadioGroupPeer::arrange() {
+    if (buttons_.empty()) return;
+    const TRadioGroup& g = group();
+    int count = static_cast<int>(buttons_.size());
+    int columns = std::max(g.Columns, 1);
+    int perColumn = (count + columns - 1) / columns;
+    int textHeight = QFontMetrics(groupBox()->font()).height();
+    int buttonWidth = (g.Width() - 10) / columns;
+    int free = g.Height() - textHeight - 5;
+    int buttonHeight = std::max(free / perColumn, 0);
+    int topMargin = textHeight + 1 + (free % perColumn) / 2;
+    for (int i = 0; i < count; ++i)
+        buttons_[static_cast<size_t>(i)]->setGeometry((i / perColumn) * buttonWidth + 8,
+                                                      (i % perColumn) * buttonHeight + topMargin, buttonWidth,
+                                                      buttonHeight);
+}
+
+void RadioGroupPeer::syncBounds() {
+    ControlPeer::syncBounds();
+    arrange();
+}
+
+void RadioGroupPeer::syncText() { groupBox()->setTitle(WithoutAccelerators(group().Caption())); }
+
+void RadioGroupPeer::syncFont() {
+    ControlPeer::syncFont();
+    for (QRadioButton* b : buttons_) b->setFont(groupBox()->font());
+    arrange();
+}
+
+} // namespace gui

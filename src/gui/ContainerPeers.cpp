@@ -1,0 +1,97 @@
+#include "gui/ContainerPeers.h"
+
+#include "gui/Appearance.h"
+#include "gui/Text.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace gui {
+
+PanelWidget::PanelWidget() { setFrameStyle(QFrame::Panel | QFrame::Raised); }
+
+void PanelWidget::setCaption(const QString& caption) {
+    caption_ = caption;
+    update();
+}
+
+void PanelWidget::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    if (caption_.isEmpty()) return;
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(contentsRect(), Qt::AlignCenter, caption_);
+}
+
+PanelPeer::PanelPeer(TPanel& panel) : ControlPeer(panel, new PanelWidget) {
+    watchInput(*widget(), Input::Mouse | Input::Clicks);
+}
+
+void PanelPeer::syncText() { static_cast<PanelWidget*>(widget())->setCaption(WithoutAccelerators(panel().Caption())); }
+
+void PanelPeer::syncColor() { ApplyBackground(*widget(), panel().Color(), QPalette::Window, true); }
+
+GroupBoxPeer::GroupBoxPeer(TGroupBox& box) : ControlPeer(box, new QGroupBox) {
+    watchInput(*widget(), Input::Mouse | Input::Clicks);
+}
+
+QGroupBox* GroupBoxPeer::groupBox() const { return static_cast<QGroupBox*>(widget()); }
+
+void GroupBoxPeer::syncText() { groupBox()->setTitle(WithoutAccelerators(box().Caption())); }
+
+void GroupBoxPeer::syncColor() { ApplyBackground(*widget(), box().Color(), QPalette::Window, true); }
+
+StatusBarPeer::StatusBarPeer(TStatusBar& bar) : ControlPeer(bar, new QWidget) {
+    watchInput(*widget(), Input::Mouse | Input::Clicks);
+}
+
+void StatusBarPeer::sync(TProperty property) {
+    if (property == TProperty::Panels && widget()) syncPanels();
+    else ControlPeer::sync(property);
+}
+
+void StatusBarPeer::syncPanels() {
+    const TStatusBar& b = bar();
+    // Without panels the bar shows its caption in one.
+    int count = std::max(b.PanelCount(), 1);
+    while (static_cast<int>(panels_.size()) > count) {
+        delete panels_.back();
+        panels_.pop_back();
+    }
+    while (static_cast<int>(panels_.size()) < count) {
+        auto* label = new QLabel(widget());
+        label->setTextFormat(Qt::PlainText);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        label->show();
+        panels_.push_back(label);
+    }
+    if (b.PanelCount() == 0) panels_[0]->setText(ToQt(b.Caption()));
+    for (int i = 0; i < b.PanelCount(); ++i) panels_[static_cast<size_t>(i)]->setText(ToQt(b.Panels(i).Text));
+    arrange();
+}
+
+void StatusBarPeer::arrange() {
+    const TStatusBar& b = bar();
+    int x = 0;
+    for (size_t i = 0; i < panels_.size(); ++i) {
+        bool last = i + 1 == panels_.size();
+        int width = last || b.PanelCount() == 0 ? std::max(b.Width() - x, 0) : b.Panels(static_cast<int>(i)).Width;
+        panels_[i]->setGeometry(x, 0, width, b.Height());
+        x += width;
+    }
+}
+
+void StatusBarPeer::syncBounds() {
+    ControlPeer::syncBounds();
+    arrange();
+}
+
+void StatusBarPeer::syncText() {
+    if (bar().PanelCount() == 0) syncPanels();
+}
+
+} // namespace gui

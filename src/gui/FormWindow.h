@@ -1,0 +1,44 @@
+#pragma once
+// The Qt window of a form: Qt's menu bar on top, the client area below it,
+// where the form's controls sit at their designer coordinates. The close
+// box, size, position and state changes go to the form's peer, which lets
+// the form decide; Escape closes nothing (the forms have no cancel button).
+
+#include <QDialog>
+#include <QMenuBar>
+#include <QPointer>
+
+namespace gui {
+
+class FormPeer;
+
+class FormWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit FormWindow(FormPeer& peer);
+
+    QWidget* client() const { return client_; }
+    // Puts a menu bar on top (nullptr: none); the window keeps its height
+    // for the size mapping until the next one.
+    void setMenuBar(QMenuBar* bar);
+    QMenuBar* menuBar() const { return menuBar_; }
+    int menuBarHeight() const { return menuBar_ ? menuBarHeight_ : 0; }
+
+    void reject() override {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void layoutParts();
+
+    FormPeer& peer_;
+    QWidget* client_;
+    QPointer<QMenuBar> menuBar_;
+    int menuBarHeight_ = 0;
+};
+
+} // namespace gui

@@ -1,0 +1,39 @@
+#include "gui/FrontEnd.h"
+
+#include "gui/Attach.h"
+#include "gui/ChartPeer.h"
+#include "gui/FrontEndApplication.h"
+#include "gui/Guard.h"
+#include "gui/QtPlatform.h"
+
+#include "platform/forms/Application.h"
+#include "platform/rtl/FileUtils.h"
+
+namespace gui {
+
+int RunFrontEnd(int argc, char** argv, const std::string& programFolder,
+                std::function<void(TApplication&)> createWindows, PlatformWrapper wrap) {
+    FrontEndApplication qt(argc, argv);
+    // The main window's close ends the program, through its own close step.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QtPlatform platform(programFolder);
+    std::unique_ptr<Platform> wrapped = wrap ? wrap(platform) : nullptr;
+    RegisterChartPeer();
+    int exitCode = 0;
+    {
+        // Reads the user's regional settings into the runtime's.
+        TApplication application(wrapped ? *wrapped : platform);
+        application.ExeName = IncludeTrailingPathDelimiter(programFolder) + "Stellix";
+        // Kinds of controls from outside the window library (the chart) get
+        // their peers through RegisterPeerFactory, here, before any window
+        // exists.
+        AttachApplication(application);
+        Guarded([&] { createWindows(application); });
+        if (!application.MainForm) return 1;
+        if (!application.Terminated()) Guarded([&] { application.MainForm->ShowForm(); });
+        if (!application.Terminated()) exitCode = qt.exec();
+    }  // the windows and their widgets go while Qt is still there
+    return exitCode;
+}
+
+} // namespace gui

@@ -1,0 +1,176 @@
+#include "gui/ListPeers.h"
+
+#include "gui/Appearance.h"
+#include "gui/Guard.h"
+#include "gui/Text.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QTextOption>
+
+namespace gui {
+
+TabStopDelegate::TabStopDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
+
+void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QStyleOptionViewItem opt(option);
+    initStyleOption(&opt, index);
+    QString text = opt.text;
+    opt.text.clear();
+    QStyle* style = opt.widget ? opt.widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+
+    painter->save();
+    painter->setFont(opt.font);
+    QPalette::ColorGroup group = (opt.state & QStyle::State_Enabled) ? QPalette::Active : QPalette::Disabled;
+    painter->setPen(opt.palette.color(group, (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText
+                                                                                     : QPalette::Text));
+    QTextOption layout(Qt::AlignLeft | Qt::AlignVCenter);
+    layout.setWrapMode(QTextOption::NoWrap);
+    layout.setTabStopDistance(std::max(tabStop_, 1));
+    painter->drawText(QRectF(opt.rect.adjusted(2, 0, -2, 0)), text, layout);
+    painter->restore();
+}
+
+QSize TabStopDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    return {QStyledItemDelegate::sizeHint(option, index).width(), itemHeight_};
+}
+
+int TabStopPixels(int tabWidth, const QFont& font) {
+    static const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    int average = (QFontMetrics(font).horizontalAdvance(alphabet) / 26 + 1) / 2;
+    return MulDiv(tabWidth > 0 ? tabWidth : 32, average, 4);
+}
+
+ListBoxPeer::ListBoxPeer(TListBox& list) : ControlPeer(list, new QListWidget), delegate_(new TabStopDelegate(widget())) {
+    QListWidget* view = listWidget();
+    view->setUniformItemSizes(true);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setItemDelegate(delegate_);
+    // The library's list box scrolls only up and down.
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QObject::connect(view, &QListWidget::currentRowChanged, [this](int row) {
+        if (component() && row != this->list().ItemIndex()) select(row);
+    });
+    watchInput(*view->viewport(), Input::Mouse);
+    watchInput(*view, Input::Focus);
+    // Installed last, so it runs before the mouse-down is reported.
+    view->viewport()->installEventFilter(new EventHook(
+        [this](QObject&, QEvent& event) {
+            if (event.type() != QEvent::MouseButtonPress || !component()) return;
+            auto& e = static_cast<QMouseEvent&>(event);
+            QListWidgetItem* item = listWidget()->itemAt(e.position().toPoint());
+            if (item) select(listWidget()->row(item));
+        },
+        view));
+}
+
+QListWidget* ListBoxPeer::listWidget() const { return static_cast<QListWidget*>(widget()); }
+
+void ListBoxPeer::select(int row) {
+    Guarded([&] {
+        TListBox& l = list();
+        l.SetItemIndex(row);
+        l.Click();
+    });
+    if (component()) syncIndex();
+}
+
+void ListBoxPeer::sync(TProperty property) {
+    if (!widget()) return;
+    switch (property) {
+    case TProperty::Items: syncItems(); break;
+    case TProperty::ItemIndex: syncIndex(); break;
+    case TProperty::TabWidth: syncTabs(); break;
+    case TProperty::Other:
+        if (QListWidgetItem* top = listWidget()->item(list().TopIndex()))
+            listWidget()->scrollToItem(top, QAbstractItemView::PositionAtTop);
+        break;
+    default: ControlPeer::sync(property); break;
+    }
+}
+
+void ListBoxPeer::syncItems() {
+    const TStringList& items = list().Items();
+    QListWidget* view = listWidget();
+    QSignalBlocker block(view);
+    size_t count = static_cast<size_t>(items.Count());
+    size_t prefix = 0;
+    while (prefix < shown_.size() && prefix < count && shown_[prefix] == items[static_cast<int>(prefix)]) ++prefix;
+    size_t suffix = 0;
+    while (suffix < shown_.size() - prefix && suffix < count - prefix &&
+           shown_[shown_.size() - 1 - suffix] == items[static_cast<int>(count - 1 - suffix)])
+        ++suffix;
+    for (size_t row = shown_.size() - suffix; row > prefix; --row) delete view->takeItem(static_cast<int>(row - 1));
+    for (size_t row = prefix; row < count - suffix; ++row)
+        view->insertItem(static_cast<int>(row), ToQt(items[static_cast<int>(row)]));
+    shown_.assign(items.begin(), items.end());
+    syncIndex();
+}
+
+void ListBoxPeer::syncIndex() {
+    QListWidget* view = listWidget();
+    int index = list().ItemIndex();
+    if (view->currentRow() == index && (index < 0 || view->item(index)->isSelected())) return;
+    QSignalBlocker block(view);
+    if (index < 0) {
+        view->clearSelection();
+        view->setCurrentRow(-1);
+    } else {
+        view->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+    }
+}
+
+void ListBoxPeer::syncTabs() {
+    delegate_->setTabStop(TabStopPixels(list().TabWidth(), listWidget()->font()));
+    delegate_->setItemHeight(list().ItemHeight);
+    listWidget()->viewport()->update();
+}
+
+void ListBoxPeer::syncFont() {
+    ControlPeer::syncFont();
+    syncTabs();
+}
+
+void ListBoxPeer::syncColor() { ApplyBackground(*widget(), list().Color(), QPalette::Base, false); }
+
+StringGridPeer::StringGridPeer(TStringGrid& grid) : ControlPeer(grid, new QTableWidget) {
+    QTableWidget* t = table();
+    t->horizontalHeader()->hide();
+    t->verticalHeader()->hide();
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    watchInput(*t->viewport(), Input::Mouse | Input::Clicks);
+    watchInput(*t, Input::Focus);
+}
+
+QTableWidget* StringGridPeer::table() const { return static_cast<QTableWidget*>(widget()); }
+
+void StringGridPeer::sync(TProperty property) {
+    if (property != TProperty::Cells || !widget()) {
+        ControlPeer::sync(property);
+        return;
+    }
+    const TStringGrid& g = grid();
+    QTableWidget* t = table();
+    t->horizontalHeader()->setDefaultSectionSize(g.DefaultColWidth);
+    t->verticalHeader()->setDefaultSectionSize(g.DefaultRowHeight);
+    t->setColumnCount(g.ColCount());
+    t->setRowCount(g.RowCount());
+    for (int r = 0; r < g.RowCount(); ++r)
+        for (int c = 0; c < g.ColCount(); ++c) {
+            QString text = ToQt(g.Cells(c, r));
+            QTableWidgetItem* item = t->item(r, c);
+            if (!item) t->setItem(r, c, new QTableWidgetItem(text));
+            else if (item->text() != text) item->setText(text);
+        }
+}
+
+void StringGridPeer::syncColor() { ApplyBackground(*widget(), grid().Color(), QPalette::Base, false); }
+
+} // namespace gui

@@ -1,0 +1,156 @@
+#include "gui/Peer.h"
+
+#include "gui/Appearance.h"
+#include "gui/Attach.h"
+#include "gui/InputFilter.h"
+#include "gui/Text.h"
+
+#include "platform/forms/Menus.h"
+
+namespace gui {
+
+Peer::Peer(TComponent& component) : component_(&component) {}
+
+Peer::~Peer() {
+    if (component_ && component_->Peer() == this) component_->SetPeer(nullptr);
+}
+
+void Peer::PropertyChanged(TComponent&, TProperty property) {
+    if (component_) sync(property);
+}
+
+void Peer::ComponentDestroyed(TComponent& component) {
+    if (component.Peer() == this) component.SetPeer(nullptr);
+    component_ = nullptr;
+    delete this;
+}
+
+Peer* PeerOf(const TComponent* component) {
+    return component ? dynamic_cast<Peer*>(component->Peer()) : nullptr;
+}
+
+QWidget* PeerWidget(const TComponent* component) {
+    Peer* peer = PeerOf(component);
+    return peer ? peer->widget() : nullptr;
+}
+
+ControlPeer::ControlPeer(TControl& control, QWidget* widget) : Peer(control), widget_(widget) {}
+
+ControlPeer::~ControlPeer() {
+    InputFilter::Teardown teardown;
+    delete widget_.data();
+}
+
+QWidget* ControlPeer::container() const {
+    return dynamic_cast<TWinControl*>(component()) ? widget_.data() : nullptr;
+}
+
+void ControlPeer::adopt(ControlPeer& child) {
+    QWidget* w = child.widget();
+    QWidget* into = container();
+    if (!w || !into) return;
+    if (w->parentWidget() != into) w->setParent(into);
+    child.syncBounds();
+    child.syncVisible();
+}
+
+void ControlPeer::place() {
+    if (!widget_) return;
+    auto* parent = dynamic_cast<ControlPeer*>(PeerOf(control().Parent()));
+    if (parent && parent->container()) {
+        parent->adopt(*this);
+    } else {
+        widget_->hide();
+        widget_->setParent(nullptr);
+    }
+}
+
+void ControlPeer::syncAll() {
+    // Visible comes last: a widget appears with everything in place.
+    static const TProperty all[] = {
+        TProperty::Font,      TProperty::Color,      TProperty::Caption,   TProperty::Text,
+        TProperty::Items,     TProperty::ItemIndex,  TProperty::Checked,   TProperty::Range,
+        TProperty::Position,  TProperty::Lines,      TProperty::Date,      TProperty::ActivePage,
+        TProperty::TabVisible, TProperty::Panels,    TProperty::Cells,     TProperty::ReadOnly,
+        TProperty::TabWidth,  TProperty::Picture,    TProperty::WindowState, TProperty::Other,
+        TProperty::Bounds,    TProperty::Enabled,    TProperty::Hint,      TProperty::Cursor,
+        TProperty::Visible,
+    };
+    for (TProperty p : all) sync(p);
+}
+
+void ControlPeer::sync(TProperty property) {
+    if (!widget_) return;
+    switch (property) {
+    case TProperty::Bounds:
+    case TProperty::Align: syncBounds(); break;
+    case TProperty::Visible: syncVisible(); break;
+    case TProperty::Enabled: widget_->setEnabled(control().Enabled()); break;
+    case TProperty::Caption:
+    case TProperty::Text: syncText(); break;
+    case TProperty::Hint: syncHint(); break;
+    case TProperty::ShowHint: cascadeHint(); break;
+    case TProperty::Font: syncFont(); break;
+    case TProperty::Color: syncColor(); break;
+    case TProperty::Cursor:
+        if (auto cursor = ToQCursor(control().Cursor())) widget_->setCursor(*cursor);
+        else widget_->unsetCursor();
+        break;
+    case TProperty::Parent: place(); break;
+    case TProperty::Controls: attachChildren(); break;
+    case TProperty::Components: attachOwned(); break;
+    default: break;
+    }
+}
+
+void ControlPeer::syncBounds() {
+    const TControl& c = control();
+    widget_->setGeometry(c.Left(), c.Top(), c.Width(), c.Height());
+}
+
+void ControlPeer::syncVisible() {
+    // A widget without a parent would become a window of its own.
+    widget_->setVisible(control().Visible() && widget_->parentWidget());
+}
+
+void ControlPeer::syncFont() {
+    const TFont& font = control().Font();
+    widget_->setFont(ToQFont(font));
+    ApplyTextColor(*widget_, font.Color);
+}
+
+void ControlPeer::syncColor() {}
+
+void ControlPeer::syncHint() {
+    if (!widget_) return;
+    bool show = false;
+    for (const TControl* c = &control(); c && !show; c = c->Parent()) show = c->ShowHint();
+    widget_->setToolTip(show ? ShortHint(control().Hint()) : QString());
+}
+
+void ControlPeer::cascadeHint() {
+    syncHint();
+    if (auto* win = dynamic_cast<TWinControl*>(&control()))
+        for (TControl* child : win->ControlList())
+            if (auto* peer = dynamic_cast<ControlPeer*>(PeerOf(child))) peer->cascadeHint();
+}
+
+void ControlPeer::attachChildren() {
+    if (auto* win = dynamic_cast<TWinControl*>(&control()))
+        for (TControl* child : win->ControlList())
+            if (!child->Peer()) Attach(*child);
+}
+
+void ControlPeer::attachOwned() {
+    for (TComponent* owned : control().ComponentList()) {
+        if (owned->Peer() || dynamic_cast<TControl*>(owned) || dynamic_cast<TMenuItem*>(owned)) continue;
+        Attach(*owned);
+    }
+}
+
+void ControlPeer::watchInput(QWidget& source, unsigned input) {
+    if (!filter_) filter_ = new InputFilter(*this, widget_);
+    filter_->watch(source, input);
+}
+
+} // namespace gui

@@ -1,0 +1,160 @@
+#include "gui/QtPlatform.h"
+
+#include "gui/Appearance.h"
+#include "gui/Attach.h"
+#include "gui/FileDialogs.h"
+#include "gui/FormPeer.h"
+#include "gui/LocaleSettings.h"
+#include "gui/Shell.h"
+#include "gui/SoundPlayer.h"
+#include "gui/Text.h"
+
+#include "platform/forms/Application.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDateTime>
+#include <QDir>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QThread>
+
+namespace gui {
+
+namespace {
+
+struct ButtonSet {
+    std::vector<std::pair<QMessageBox::StandardButton, int>> answers;  // in the order shown
+    QMessageBox::StandardButton escape;
+};
+
+ButtonSet buttonSet(int flags) {
+    using B = QMessageBox;
+    switch (flags & MB_BUTTONMASK) {
+    case MB_OKCANCEL: return {{{B::Ok, IDOK}, {B::Cancel, IDCANCEL}}, B::Cancel};
+    case MB_ABORTRETRYIGNORE:
+        return {{{B::Abort, IDABORT}, {B::Retry, IDRETRY}, {B::Ignore, IDIGNORE}}, B::NoButton};
+    case MB_YESNOCANCEL: return {{{B::Yes, IDYES}, {B::No, IDNO}, {B::Cancel, IDCANCEL}}, B::Cancel};
+    case MB_YESNO: return {{{B::Yes, IDYES}, {B::No, IDNO}}, B::NoButton};
+    case MB_RETRYCANCEL: return {{{B::Retry, IDRETRY}, {B::Cancel, IDCANCEL}}, B::Cancel};
+    default: return {{{B::Ok, IDOK}}, B::Ok};
+    }
+}
+
+QMessageBox::Icon icon(int flags) {
+    switch (flags & MB_ICONMASK) {
+    case MB_ICONERROR: return QMessageBox::Critical;
+    case MB_ICONQUESTION: return QMessageBox::Question;
+    case MB_ICONWARNING: return QMessageBox::Warning;
+    case MB_ICONINFORMATION: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+} // namespace
+
+QtPlatform::QtPlatform(std::string programFolder)
+    : programFolder_(std::move(programFolder)), sound_(std::make_unique<SoundPlayer>()) {}
+
+QtPlatform::~QtPlatform() {
+    if (cursorOverridden_) QApplication::restoreOverrideCursor();
+}
+
+QWidget* QtPlatform::DialogParent() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    if (Application && Application->MainForm) return WindowOf(*Application->MainForm);
+    return nullptr;
+}
+
+std::string QtPlatform::resolve(const std::string& file) const {
+    if (file.empty() || file.front() == '/' || programFolder_.empty()) return file;
+    return FromQt(QDir(ToQt(programFolder_)).filePath(ToQt(file)));
+}
+
+int QtPlatform::MessageBox(const std::string& text, const std::string& caption, int flags) {
+    std::string title = caption.empty() && Application ? Application->Title : caption;
+    ButtonSet set = buttonSet(flags);
+    QMessageBox box(icon(flags), ToQt(title), ToQt(text), QMessageBox::NoButton, DialogParent());
+    for (auto& [button, id] : set.answers) box.addButton(button);
+    // The first button is the default, as the system's boxes have it.
+    box.setDefaultButton(set.answers.front().first);
+    if (set.escape != QMessageBox::NoButton) box.setEscapeButton(set.escape);
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    for (auto& [button, id] : set.answers)
+        if (clicked && box.standardButton(clicked) == button) return id;
+    return set.escape == QMessageBox::Ok ? IDOK : IDCANCEL;
+}
+
+std::string QtPlatform::InputBox(const std::string& caption, const std::string& prompt,
+                                 const std::string& defaultText) {
+    bool ok = false;
+    QString text = QInputDialog::getText(DialogParent(), ToQt(caption), ToQt(prompt), QLineEdit::Normal,
+                                         ToQt(defaultText), &ok);
+    return ok ? FromQt(text) : defaultText;
+}
+
+bool QtPlatform::ExecuteOpenDialog(TOpenDialog& dialog) {
+    return ExecuteFileDialog(dialog, FileDialogKind::Open, DialogParent());
+}
+
+bool QtPlatform::ExecuteSaveDialog(TSaveDialog& dialog) {
+    return ExecuteFileDialog(dialog, FileDialogKind::Save, DialogParent());
+}
+
+void QtPlatform::ShowModal(TForm& form) {
+    if (FormPeer* peer = AttachForm(form)) peer->execModal();
+    // A run that ended without a result (the application quit, say) is a cancel.
+    if (form.ModalResult() == mrNone) form.SetModalResult(mrCancel);
+}
+
+void QtPlatform::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void QtPlatform::Repaint() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible()) window->repaint();
+}
+
+bool QtPlatform::ShellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
+                              const std::string& directory) {
+    return ShellExecuteOnDesktop(verb, file, parameters, directory, programFolder_);
+}
+
+void QtPlatform::PlaySoundAsync(const std::string& path) { sound_->play(ToQt(resolve(path))); }
+
+bool QtPlatform::StartProgram(const std::string& program, const std::vector<std::string>& arguments) {
+    QStringList args;
+    for (const std::string& a : arguments) args.append(ToQt(a));
+    return QProcess::startDetached(ToQt(program), args);
+}
+
+void QtPlatform::Sleep(int milliseconds) {
+    if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+TDateTime QtPlatform::Now() {
+    QDateTime now = QDateTime::currentDateTime();
+    QDate d = now.date();
+    QTime t = now.time();
+    return EncodeDate(d.year(), d.month(), d.day()) + EncodeTime(t.hour(), t.minute(), t.second(), t.msec());
+}
+
+TFormatSettings QtPlatform::UserFormatSettings() { return FormatSettingsFromLocale(QLocale::system()); }
+
+void QtPlatform::ScreenCursorChanged(TCursor cursor) {
+    if (cursor == crDefault) {
+        if (cursorOverridden_) QApplication::restoreOverrideCursor();
+        cursorOverridden_ = false;
+        return;
+    }
+    QCursor shape = ToQCursor(cursor).value_or(QCursor(Qt::ArrowCursor));
+    if (cursorOverridden_) QApplication::changeOverrideCursor(shape);
+    else QApplication::setOverrideCursor(shape);
+    cursorOverridden_ = true;
+}
+
+void QtPlatform::Terminate() { QCoreApplication::quit(); }
+
+} // namespace gui

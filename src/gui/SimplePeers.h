@@ -1,0 +1,40 @@
+#pragma once
+// Labels and images: controls without a window of their own in the
+// library, so their click is made of the mouse's press and release.
+
+#include "gui/Peer.h"
+
+#include "platform/forms/StdCtrls.h"
+
+class QLabel;
+
+namespace gui {
+
+// A label's caption without its accelerator marks. A single-line label
+// sizes itself to its caption as the library's labels do (a translated
+// caption is often longer than the designed one); a word-wrapping one keeps
+// its size.
+class LabelPeer : public ControlPeer {
+public:
+    explicit LabelPeer(TLabel& label);
+    TLabel& label() const { return static_cast<TLabel&>(control()); }
+    QLabel* qtLabel() const;
+
+protected:
+    void syncBounds() override;
+    void syncText() override;
+    void syncFont() override;
+    void syncColor() override;
+};
+
+// An image shows its picture file at the top left, unscaled.
+class ImagePeer : public ControlPeer {
+public:
+    explicit ImagePeer(TImage& image);
+    TImage& image() const { return static_cast<TImage&>(control()); }
+
+protected:
+    void sync(TProperty property) override;
+};
+
+} // namespace gui

@@ -1,0 +1,127 @@
+// The program as a user starts it, in process and offscreen: a program
+// folder with a small history, a settings folder of its own, and a platform
+// that fails the test on any message box. The main window is shown, every
+// visible page is opened, a number is typed into a tip edit and the edit is
+// left, the window is saved as pictures, and the window is closed.
+
+#include "app/LottoZahlen.h"
+#include "app/ProgramWindows.h"
+#include "gui/Attach.h"
+#include "gui/FrontEnd.h"
+#include "platform/registry/Registry.h"
+#include "platform/rtl/FileUtils.h"
+#include "support/DrawFixtures.h"
+#include "support/DrawHistory.h"
+#include "support/TempDir.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The Qt platform, except that no box may come up and no shell is called.
+class NoBoxPlatform : public Platform {
+public:
+    explicit NoBoxPlatform(Platform& qt) : qt_(qt) {}
+    int MessageBox(const std::string& text, const std::string& caption, int) override {
+        ADD_FAILURE() << "message box: " << text << " (" << caption << ")";
+        return IDOK;
+    }
+    std::string InputBox(const std::string& caption, const std::string&, const std::string& defaultText) override {
+        ADD_FAILURE() << "input box: " << caption;
+        return defaultText;
+    }
+    bool ExecuteOpenDialog(TOpenDialog&) override { return false; }
+    bool ExecuteSaveDialog(TSaveDialog&) override { return false; }
+    void ShowModal(TForm& form) override {
+        ADD_FAILURE() << "modal window: " << form.Name();
+    }
+    void ProcessMessages() override { qt_.ProcessMessages(); }
+    void Repaint() override { qt_.Repaint(); }
+    bool ShellExecute(const std::string&, const std::string& file, const std::string&, const std::string&) override {
+        ADD_FAILURE() << "shell: " << file;
+        return false;
+    }
+    void PlaySoundAsync(const std::string&) override {}
+    bool StartProgram(const std::string& program, const std::vector<std::string>&) override {
+        ADD_FAILURE() << "program: " << program;
+        return false;
+    }
+    void Sleep(int) override {}
+    TDateTime Now() override { return qt_.Now(); }
+    TFormatSettings UserFormatSettings() override { return qt_.UserFormatSettings(); }
+    void ScreenCursorChanged(TCursor cursor) override { qt_.ScreenCursorChanged(cursor); }
+    void Terminate() override { qt_.Terminate(); }
+
+private:
+    Platform& qt_;
+};
+
+std::string picture(const char* name) { return std::string(GUI_TEST_OUTPUT_DIR) + "/" + name; }
+
+void settle() {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+TEST(MainWindowSmoke, StartsShowsEveryPageTakesATipAndCloses) {
+    TempDir program, config;
+    writeDraws(program.file("ZahlenEU.dat"), SyntheticHistory(120, EncodeDate(2025, 2, 11)));
+    TRegistry::SetHiveFolder(config.home());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    bool drove = false;
+    auto drive = [&] {
+        TForm1& f = *Form1;
+        auto* tabs = qobject_cast<QTabWidget*>(gui::WidgetOf(*f.PageControl1));
+        ASSERT_NE(tabs, nullptr);
+        int shown = 0;
+        for (int i = 0; i < f.PageControl1->PageCount(); ++i) {
+            TTabSheet* page = f.PageControl1->Pages(i);
+            if (!page->TabVisible()) continue;
+            f.PageControl1->SetActivePage(page);
+            settle();
+            EXPECT_TRUE(gui::WidgetOf(*page)->isVisible()) << page->Name();
+            ++shown;
+            if (page == f.TabSheet5) gui::WidgetOf(f)->window()->grab().save(QString::fromStdString(picture("main_window_chart.png")));
+        }
+        EXPECT_EQ(shown, 5);
+        EXPECT_GT(f.Series2->Count(), 0);  // the number distribution drawn at the show
+
+        f.PageControl1->SetActivePage(f.TabSheet1);
+        settle();
+        auto* first = qobject_cast<QLineEdit*>(gui::WidgetOf(*f.TipEdit(1)));
+        auto* second = qobject_cast<QLineEdit*>(gui::WidgetOf(*f.TipEdit(2)));
+        ASSERT_TRUE(first && second);
+        first->setFocus();
+        QTest::keyClicks(first, "7");
+        second->setFocus();
+        settle();
+        EXPECT_EQ(f.TipEdit(1)->Text(), "7");
+        gui::WidgetOf(f)->window()->grab().save(QString::fromStdString(picture("main_window.png")));
+        drove = true;
+        f.Close();
+    };
+    char name[] = "Stellix";
+    char* argv[] = {name, nullptr};
+    int argc = 1;
+    int exitCode = gui::RunFrontEnd(
+        argc, argv, program.path().string(),
+        [&](TApplication& app) {
+            CreateProgram(app);
+            QTimer::singleShot(0, [&] { drive(); });
+        },
+        [](Platform& qt) { return std::make_unique<NoBoxPlatform>(qt); });
+    EXPECT_TRUE(drove);
+    EXPECT_EQ(exitCode, 0);
+    // The close step kept the settings and the typed tip.
+    EXPECT_TRUE(FileExists(config.file("HKEY_CURRENT_USER.reg")));
+    EXPECT_NE(readFileBytes(config.file("HKEY_CURRENT_USER.reg")).find("\"Edit1\"=\"7\""), std::string::npos);
+    TRegistry::SetHiveFolder("");
+}
+
+}  // namespace
