@@ -5,7 +5,4 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$(nproc)"
-if [ -x build/program/Stellix ]; then
-  exec build/program/Stellix
-fi
-echo "The front end is not built yet; the build finished."
+exec build/program/Stellix

@@ -414,6 +414,7 @@ private:
     void designDatabasePage();
     void designInternetPage();
     void designMainMenu();
+    void designGlyphs();
     void bindEvents();
 
     // Records a binding for the table; the macro in the binding code pairs

@@ -29,6 +29,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     designInternetPage();
     PageControl1->SetActivePage(TabSheet1);
     PageControl2->SetActivePage(TabSheet8);
+    designGlyphs();
     bindEvents();
 }
 
@@ -116,4 +117,20 @@ void TForm1::designMainMenu() {
     item(Abgeben1, "Abgeben1", "&Abgeben", bar)->SetShortCut(ShortCut('G', scCtrl));
     item(Schlieen1, "Schlieen1", "&Schließen", bar);
     SetMenu(MainMenu1);
+}
+
+void TForm1::designGlyphs() {
+    const std::pair<TButtonControl*, const char*> glyphs[] = {
+        {SpeedButton10, "update"}, {SpeedButton6, "previous"}, {SpeedButton7, "next"},
+        {SpeedButton11, "clear"},  {SpeedButton15, "save"},    {SpeedButton16, "open"},
+        {SpeedButton28, "edit"},   {auswertung, "evaluate"},   {SpeedButton13, "lucky"},
+        {SpeedButton2, "chart"},   {BitBtn20, "replay"},       {BitBtn21, "stop"},
+        {SpeedButton26, "chart"},  {SpeedButton22, "chart"},   {SpeedButton23, "chart"},
+        {SpeedButton24, "chart"},  {SpeedButton25, "chart"},   {Superselten, "chart"},
+        {SpeedButton18, "chart"},  {SuperAus, "chart"},        {SpeedButton17, "chart"},
+        {SpeedButton5, "evaluate"}, {SpeedButton8, "stop"},    {SpeedButton14, "export"},
+        {BitBtn1, "update"},       {BitBtn6, "delete"},        {BitBtn8, "new"},
+    };
+    for (auto [button, glyph] : glyphs) button->SetGlyph(glyph);
+    for (const TipRow& row : tipRows_) row.EditButton->SetGlyph("edit");
 }

@@ -7,9 +7,11 @@
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QIcon>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QToolButton>
 
 #include <algorithm>
@@ -32,6 +34,23 @@ QToolButton* speedButton() {
     return b;
 }
 
+// The pictures the buttons name, from the style's own set.
+QIcon GlyphIcon(const std::string& name, const QWidget& widget) {
+    static const std::pair<const char*, QStyle::StandardPixmap> kGlyphs[] = {
+        {"previous", QStyle::SP_ArrowLeft},         {"next", QStyle::SP_ArrowRight},
+        {"update", QStyle::SP_BrowserReload},       {"stop", QStyle::SP_BrowserStop},
+        {"save", QStyle::SP_DialogSaveButton},      {"open", QStyle::SP_DialogOpenButton},
+        {"clear", QStyle::SP_DialogResetButton},    {"edit", QStyle::SP_FileDialogContentsView},
+        {"evaluate", QStyle::SP_DialogApplyButton}, {"chart", QStyle::SP_FileDialogDetailedView},
+        {"lucky", QStyle::SP_DialogHelpButton},     {"replay", QStyle::SP_MediaPlay},
+        {"delete", QStyle::SP_TrashIcon},           {"new", QStyle::SP_FileIcon},
+        {"export", QStyle::SP_FileDialogNewFolder},
+    };
+    for (auto [glyph, pixmap] : kGlyphs)
+        if (name == glyph) return widget.style()->standardIcon(pixmap, nullptr, &widget);
+    return {};
+}
+
 } // namespace
 
 ButtonPeer::ButtonPeer(TButtonControl& button) : ButtonPeer(button, plainButton()) {}
@@ -43,7 +62,25 @@ ButtonPeer::ButtonPeer(TButtonControl& button, QAbstractButton* widget) : Contro
     watchInput(*widget, Input::Mouse | Input::Focus | Input::ClicksOnRelease);
 }
 
-void ButtonPeer::syncText() { static_cast<QAbstractButton*>(widget())->setText(ToQt(button().Caption())); }
+void ButtonPeer::syncText() {
+    static_cast<QAbstractButton*>(widget())->setText(ToQt(button().Caption()));
+    syncGlyph();
+}
+
+void ButtonPeer::sync(TProperty property) {
+    ControlPeer::sync(property);
+    if (property == TProperty::Picture) syncGlyph();
+}
+
+void ButtonPeer::syncGlyph() {
+    auto* b = static_cast<QAbstractButton*>(widget());
+    QIcon icon = GlyphIcon(button().Glyph(), *b);
+    b->setIcon(icon);
+    if (auto* tool = qobject_cast<QToolButton*>(b))
+        tool->setToolButtonStyle(icon.isNull()            ? Qt::ToolButtonTextOnly
+                                 : button().Caption().empty() ? Qt::ToolButtonIconOnly
+                                                              : Qt::ToolButtonTextBesideIcon);
+}
 
 SpeedButtonPeer::SpeedButtonPeer(TSpeedButton& button) : ButtonPeer(button, speedButton()) {}
 

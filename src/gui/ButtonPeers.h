@@ -25,7 +25,9 @@ public:
     TButtonControl& button() const { return static_cast<TButtonControl&>(control()); }
 
 protected:
+    void sync(TProperty property) override;
     void syncText() override;
+    void syncGlyph();
 };
 
 // A speed button takes no focus, so clicking it leaves the focused edit

@@ -48,11 +48,15 @@ protected:
             return bottom - static_cast<int>(std::lround((clamped - low) / (high - low) * (bottom - top)));
         };
 
-        // The value axis with a few steps.
+        // The value axis in steps of 1, 2 or 5 times a power of ten.
         p.setPen(QColor(180, 180, 180));
-        const int steps = 5;
-        for (int i = 0; i <= steps; ++i) {
-            double v = low + (high - low) * i / steps;
+        double step = std::pow(10.0, std::floor(std::log10((high - low) / 5)));
+        for (double factor : {1.0, 2.0, 5.0, 10.0})
+            if ((high - low) / (step * factor) <= 6) {
+                step *= factor;
+                break;
+            }
+        for (double v = std::ceil(low / step) * step; v <= high + step * 1e-9; v += step) {
             int y = yOf(v);
             p.drawLine(left, y, right, y);
             p.setPen(Qt::black);

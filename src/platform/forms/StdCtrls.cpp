@@ -138,3 +138,9 @@ TMemo::TMemo(TComponent* owner) : TWinControl(owner) {
         if (OnChange) OnChange(this);
     };
 }
+
+void TButtonControl::SetGlyph(const std::string& name) {
+    if (name == glyph_) return;
+    glyph_ = name;
+    Changed(TProperty::Picture);
+}

@@ -56,6 +56,13 @@ public:
     explicit TButtonControl(TComponent* owner) : TWinControl(owner) {}
     TModalResult ModalResult = mrNone;
     void Click() override;
+    // The picture on the button, by a symbolic name the front end draws
+    // ("previous", "save", ...); empty for none.
+    const std::string& Glyph() const { return glyph_; }
+    void SetGlyph(const std::string& name);
+
+private:
+    std::string glyph_;
 };
 
 class TButton : public TButtonControl {

@@ -87,9 +87,18 @@ TEST(MainWindowSmoke, StartsShowsEveryPageTakesATipAndCloses) {
             settle();
             EXPECT_TRUE(gui::WidgetOf(*page)->isVisible()) << page->Name();
             ++shown;
-            if (page == f.TabSheet5) gui::WidgetOf(f)->window()->grab().save(QString::fromStdString(picture("main_window_chart.png")));
+            gui::WidgetOf(f)->window()->grab().save(
+                QString::fromStdString(picture(("main_window_" + page->Name() + ".png").c_str())));
         }
         EXPECT_EQ(shown, 5);
+        // Each parameter page as well.
+        f.PageControl1->SetActivePage(f.TabSheet6);
+        for (int i = 0; i < f.PageControl2->PageCount(); ++i) {
+            f.PageControl2->SetActivePage(f.PageControl2->Pages(i));
+            settle();
+            gui::WidgetOf(f)->window()->grab().save(QString::fromStdString(
+                picture(("main_window_" + f.PageControl2->Pages(i)->Name() + ".png").c_str())));
+        }
         EXPECT_GT(f.Series2->Count(), 0);  // the number distribution drawn at the show
 
         f.PageControl1->SetActivePage(f.TabSheet1);
