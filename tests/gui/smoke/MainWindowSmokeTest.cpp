@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 // The Qt platform, except that no box may come up and no shell is called.
@@ -130,6 +132,50 @@ TEST(MainWindowSmoke, StartsShowsEveryPageTakesATipAndCloses) {
     // The close step kept the settings and the typed tip.
     EXPECT_TRUE(FileExists(config.file("HKEY_CURRENT_USER.reg")));
     EXPECT_NE(readFileBytes(config.file("HKEY_CURRENT_USER.reg")).find("\"Edit1\"=\"7\""), std::string::npos);
+    TRegistry::SetHiveFolder("");
+}
+
+TEST(MainWindowSmoke, AResizedWindowComesBackAtTheSameSize) {
+    TempDir program, config;
+    writeDraws(program.file("ZahlenEU.dat"), SyntheticHistory(20, EncodeDate(2025, 2, 11)));
+    TRegistry::SetHiveFolder(config.home());
+    auto run = [&](const std::function<void(TForm1&)>& act) {
+        char name[] = "Stellix";
+        char* argv[] = {name, nullptr};
+        int argc = 1;
+        return gui::RunFrontEnd(
+            argc, argv, program.path().string(),
+            [&](TApplication& app) {
+                CreateProgram(app);
+                QTimer::singleShot(0, [&] {
+                    act(*Form1);
+                    Form1->Close();
+                });
+            },
+            [](Platform& qt) { return std::make_unique<NoBoxPlatform>(qt); });
+    };
+    int width = 0, height = 0, editTop = 0;
+    EXPECT_EQ(run([&](TForm1& f) {
+                  gui::WidgetOf(f)->window()->resize(700, 600);
+                  settle();
+                  width = f.Width();
+                  height = f.Height();
+                  editTop = f.TipEdit(7)->Top();
+              }),
+              0);
+    EXPECT_EQ(width, 700);
+    EXPECT_GT(height, 546);
+    int again = 0, againHeight = 0, againTop = 0;
+    EXPECT_EQ(run([&](TForm1& f) {
+                  settle();
+                  again = f.Width();
+                  againHeight = f.Height();
+                  againTop = f.TipEdit(7)->Top();
+              }),
+              0);
+    EXPECT_EQ(again, width);
+    EXPECT_EQ(againHeight, height);
+    EXPECT_EQ(againTop, editTop);
     TRegistry::SetHiveFolder("");
 }
 
