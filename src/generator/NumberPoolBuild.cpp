@@ -166,8 +166,9 @@ bool TForm1::BuildNumberPool(TipRun& run) {
     Form6->MaxZahl = 50;
     for (int n = 1; n <= 50; ++n) {
         int weight = run.Pool.Gewichtung(n);
-        // The tick runs the picker's weight step before the weight is written.
-        Form6->CheckBox(n)->SetChecked(weight > 0);
+        // A tick made by the program takes the raising weight step, so it
+        // never unticks a number that is in the pool.
+        Form6->TickBox(n, weight > 0);
         Form6->CheckBox(n)->SetHint(IntToStr(weight));
     }
     Application->SetScreenCursor(crDefault);

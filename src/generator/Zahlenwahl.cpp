@@ -64,7 +64,9 @@ void TForm6::design() {
     Place(this, Panel1, "Panel1", this, 0, 0, kClientWidth, kPanelHeight);
     Panel1->SetAlign(TAlign::alBottom);
     // Not a hint for the mouse: the pattern of the status text.
+    // The pattern of the status text, never shown as a hint itself.
     Panel1->SetHint("Die Zahl %s geht mit der Gewichtung %s in die Berechnung ein");
+    Panel1->SetShowHint(false);
 
     Place(this, BitBtn2, "BitBtn2", Panel1, 8, kButtonTop, 90, kButtonHeight);
     BitBtn2->SetKind(TBitBtnKind::bkAbort);

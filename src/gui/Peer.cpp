@@ -123,9 +123,7 @@ void ControlPeer::syncColor() {}
 
 void ControlPeer::syncHint() {
     if (!widget_) return;
-    bool show = false;
-    for (const TControl* c = &control(); c && !show; c = c->Parent()) show = c->ShowHint();
-    widget_->setToolTip(show ? ShortHint(control().Hint()) : QString());
+    widget_->setToolTip(control().HintShown() ? ShortHint(control().Hint()) : QString());
 }
 
 void ControlPeer::cascadeHint() {

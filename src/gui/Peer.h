@@ -61,8 +61,7 @@ public:
     virtual void place();
 
     void syncAll() override;
-    // A hint shows as a tooltip while the control or one of its parents
-    // says ShowHint.
+    // A hint shows as a tooltip while the control's HintShown() says so.
     void syncHint();
 
 protected:

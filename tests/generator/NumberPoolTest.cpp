@@ -74,6 +74,18 @@ TEST_F(PoolReview, TheBaseSetGivesNumberOneTwice) {
     for (auto [n, weight] : reviewed) EXPECT_EQ(weight, n == 1 ? 2 : 1) << n;
 }
 
+TEST_F(PoolReview, ARightPressInThePickerBeforeTheReviewUnticksNothing) {
+    startWithHistory();
+    noDefaults();
+    for (int n = 1; n <= 50; ++n) {
+        Form6->TickBox(n, false);
+        Form6->CheckBox(n)->SetHint("1");
+    }
+    Form6->CheckBox(7)->MouseDown(TMouseButton::mbRight, ssRight, 2, 2);
+    review();
+    EXPECT_EQ(reviewed.size(), 50u);
+}
+
 TEST_F(PoolReview, DateNumbersLoseOneEntryEach) {
     startWithHistory();
     noDefaults();

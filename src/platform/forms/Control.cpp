@@ -78,8 +78,22 @@ void TControl::SetHint(const std::string& s) {
     Changed(TProperty::Hint);
 }
 
+bool TControl::HintShown() const {
+    const TControl* c = this;
+    while (c->parentShowHint_ && c->parent_) c = c->parent_;
+    return c->showHint_;
+}
+
+void TControl::SetParentShowHint(bool v) {
+    if (v == parentShowHint_) return;
+    parentShowHint_ = v;
+    Changed(TProperty::ShowHint);
+}
+
 void TControl::SetShowHint(bool v) {
-    if (v == showHint_) return;
+    bool inherited = parentShowHint_;
+    parentShowHint_ = false;
+    if (v == showHint_ && !inherited) return;
     showHint_ = v;
     Changed(TProperty::ShowHint);
 }

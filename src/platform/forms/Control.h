@@ -68,7 +68,13 @@ public:
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& s);
     bool ShowHint() const { return showHint_; }
+    // Setting it stops the control taking its parent's.
     void SetShowHint(bool v);
+    bool ParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool v);
+    // Whether the hint shows: the control's own ShowHint, or its parent's
+    // while it takes that one.
+    bool HintShown() const;
 
     // The font in effect: the control's own, or its parent's while ParentFont.
     const TFont& Font() const;
@@ -117,6 +123,7 @@ private:
     std::string text_;
     std::string hint_;
     bool showHint_ = false;
+    bool parentShowHint_ = true;
     TFont font_;
     bool parentFont_ = true;
     TColor color_ = clBtnFace;

@@ -223,3 +223,21 @@ TEST_F(Modal, ACloseRequestWaitsWhileTheWindowIsBusy) {
     EXPECT_TRUE(form->Closed());
     EXPECT_TRUE(platform.terminated);
 }
+
+namespace {
+
+TEST(Hints, AControlTakesItsParentsShowHintUntilItSetsItsOwn) {
+    TPanel panel(nullptr);
+    TLabel label(nullptr);
+    label.SetParent(&panel);
+    panel.SetShowHint(true);
+    EXPECT_TRUE(label.HintShown());
+    label.SetShowHint(false);
+    EXPECT_FALSE(label.ParentShowHint());
+    EXPECT_FALSE(label.HintShown());
+    label.SetParentShowHint(true);
+    EXPECT_TRUE(label.HintShown());
+    label.SetParent(nullptr);
+}
+
+}  // namespace
