@@ -28,7 +28,9 @@ bool ExecuteFileDialog(TCommonFileDialog& dialog, FileDialogKind kind, QWidget* 
         box.setOption(QFileDialog::DontConfirmOverwrite);
     } else {
         box.setAcceptMode(QFileDialog::AcceptOpen);
-        box.setFileMode(QFileDialog::ExistingFile);
+        // Nor does its open dialog insist on an existing file: a typed name
+        // that is not there ends in the reader's own error.
+        box.setFileMode(QFileDialog::AnyFile);
     }
     QStringList filters = QtNameFilters(dialog.Filter);
     if (!filters.isEmpty()) {
