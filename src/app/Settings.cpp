@@ -20,8 +20,11 @@ TUpDown* counter(TForm1& form, int n) {
 }
 
 // A stored size so small that scaling to it would crush the layout beyond
-// repair is taken for damage.
+// repair, or larger than any screen, is taken for damage.
 constexpr int kSmallestWindowSide = 100;
+constexpr int kLargestWindowSide = 20000;
+
+bool plausibleSide(int pixels) { return pixels >= kSmallestWindowSide && pixels <= kLargestWindowSide; }
 
 }  // namespace
 
@@ -67,11 +70,11 @@ void SettingsReader::readGroup1() {
     f.Groesse = f.Height();
     if (has("height")) {
         int height = reg_.ReadInteger("height");
-        if (height >= kSmallestWindowSide) f.SetHeight(height);
+        if (plausibleSide(height)) f.SetHeight(height);
     }
     if (has("width")) {
         int width = reg_.ReadInteger("width");
-        if (width >= kSmallestWindowSide) f.SetWidth(width);
+        if (plausibleSide(width)) f.SetWidth(width);
     }
     f.TippTop = 39;
     f.TippLeft = 47;

@@ -47,6 +47,8 @@ bool RewriteDrawFile(const std::string& path, const std::string& tempPath,
         TFileOf<DrawRecord> out(tempPath);
         out.Rewrite();
         copy(in, out);
+        // On disk before it takes the history's name.
+        out.Sync();
         out.Close();
         in.Close();
     }

@@ -132,6 +132,7 @@ void PoolBuilder::build() {
         const DrawNumbers& last = run_.LastDraws[0];
         for (int i = 1; i <= 5; ++i) {
             int v = last[static_cast<size_t>(i)];
+            if (v < 1 || v > 50) continue;  // a damaged record has no neighbours
             if (v > 1) pool_.Append(v - 1, 4);
             if (v < 50) pool_.Append(v + 1, 4);
         }

@@ -157,12 +157,15 @@ bool noDrawReaches(TForm1& f, const std::array<int, 7>& tip, int limit, TDateTim
     f.Series2->Clear();
     bool withStars = f.CheckBox31->Checked();
     DrawScan scan(f.Home + f.ZahlenFile);
-    const DrawRecord* last = nullptr;
+    // A copy: the scan's record is valid only until its next read.
+    DrawRecord last{};
+    bool compared = false;
     DrawMatch match;
     bool accepted = true;
     while (const DrawRecord* r = scan.Next()) {
         if (!(r->Datum > from && r->Datum <= to)) continue;
-        last = r;
+        last = *r;
+        compared = true;
         match = matchDraw(tip, *r);
         int hits = match.Gewinn + (withStars ? (match.Zusatz ? 1 : 0) + (match.Super ? 1 : 0) : 0);
         if (hits >= limit) {
@@ -170,8 +173,8 @@ bool noDrawReaches(TForm1& f, const std::array<int, 7>& tip, int limit, TDateTim
             break;
         }
     }
-    if (last) {
-        LoadDraw(*last, f.Datum1, f.Zahl);
+    if (compared) {
+        LoadDraw(last, f.Datum1, f.Zahl);
         f.Gewinn = match.Gewinn;
         f.Zusatz = match.Zusatz;
         f.Super = match.Super;

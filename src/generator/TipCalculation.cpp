@@ -114,17 +114,18 @@ void TForm1::Label28Click(TObject*) {
             const TipRow& row = Row(k - 1);
             TipCandidate& c = run.Candidate;
             c.Clear();
-            bool locked = isLocked(row);
-            bool complete = locked && !row.Number(4)->Text().empty();
+            bool complete = isLocked(row) && !row.Number(4)->Text().empty();
             TipCandidate kept;
+            // The lock is read at every attempt: a click during the run counts.
             auto takeKept = [&] {
                 kept.Clear();
-                if (!locked || row.Number(0)->Text().empty()) return;
+                if (!isLocked(row)) return;
                 for (int i = 0; i < 3; ++i) {
                     const std::string& text = row.Number(i)->Text();
                     int n = 0;
-                    if (text.empty() || !TryStrToInt(text, n)) break;
-                    if (n >= 1 && n <= 50 && !kept.Contains(n)) kept.Add(n);
+                    // The next number only after the one before it was taken.
+                    if (text.empty() || !TryStrToInt(text, n) || n < 1 || n > 50 || kept.Contains(n)) break;
+                    kept.Add(n);
                 }
             };
             if (complete) {
@@ -165,7 +166,7 @@ void TForm1::Label28Click(TObject*) {
             for (size_t i = 0; i < 5; ++i) entry[i] = static_cast<uint8_t>(std::clamp(c.Numbers[i], 0, 255));
             if (!complete) {
                 for (int i = 0; i < 5; ++i) row.Number(i)->SetText(IntToStr(c.Numbers[static_cast<size_t>(i)]));
-                bool keptOnly = locked && !c.Complete() && kept.Count > 0;
+                bool keptOnly = !c.Complete() && kept.Count > 0;
                 if (!keptOnly) {
                     row.Star1()->SetText(IntToStr(c.Star1));
                     row.Star2()->SetText(IntToStr(c.Star2));

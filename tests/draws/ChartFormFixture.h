@@ -42,7 +42,7 @@ protected:
     // Runs a handler as the message loop does: a failure ends in the error box.
     template <class Handler>
     bool click(Handler handler) {
-        return h.app->Invoke([&] { (f.*handler)(nullptr); });
+        return h.app->Invoke([&, handler] { (f.*handler)(nullptr); });
     }
 
     MainWindowHarness h;

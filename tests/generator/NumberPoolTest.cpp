@@ -119,6 +119,24 @@ TEST_F(PoolReview, TheLastDrawsNumbersLeaveThePoolWhenTheirLimitIsZero) {
     for (int n : {6, 13, 24, 35, 46}) EXPECT_EQ(reviewed[n], 1) << n;
 }
 
+TEST_F(PoolReview, TheBoxesWeightsComeBackWithOneEntryMore) {
+    startWithHistory();
+    for (int n = 1; n <= 50; ++n) Form6->TickBox(n, false);
+    const std::pair<int, const char*> boxes[] = {{3, "1"}, {10, "3"}, {20, "0"}};
+    for (auto [n, weight] : boxes) {
+        Form6->TickBox(n, true);
+        Form6->CheckBox(n)->SetHint(weight);
+    }
+    TipRun run;
+    run.Pool.Append(44);
+    f().ListeUebernehmen(run);
+    EXPECT_EQ(run.Pool.Gewichtung(3), 2);
+    EXPECT_EQ(run.Pool.Gewichtung(10), 4);
+    EXPECT_EQ(run.Pool.Gewichtung(20), 2);
+    EXPECT_EQ(run.Pool.Gewichtung(44), 0);
+    EXPECT_EQ(run.Pool.Size(), 8);
+}
+
 TEST_F(PoolReview, RetryRebuildsThePoolFromTheBoxesWeights) {
     startWithHistory();
     noDefaults();

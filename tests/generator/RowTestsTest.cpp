@@ -99,6 +99,94 @@ TEST_F(HistoryFilters, ThePeriodFilterCountsStarsWhenAsked) {
     EXPECT_EQ(f().Series2->Count(), 0);
 }
 
+TEST_F(HistoryFilters, LeaveTheLastComparedDrawAlsoBeyondTheFirstReadBlock) {
+    auto history = SyntheticHistory(2500, EncodeDate(2025, 2, 11));
+    start(history);
+    f().DateTimePicker2->SetDate(EncodeDate(2004, 2, 14));
+    f().DateTimePicker1->SetDate(history[400].Datum);
+    f().UpDown6->SetPosition(7);  // never reached: every draw of the period is compared
+    EXPECT_TRUE(f().Secheroderfuenfer(1, 2, 3, 4, 5, 1, 2));
+    EXPECT_EQ(f().Datum1, history[400].Datum);
+    EXPECT_EQ(f().Zahl[1], history[400].Slot[0]);
+}
+
+// The chain on a candidate as the run hands it over: sorted numbers, stars.
+class FilterChain : public CalculationWindow {
+protected:
+    TipRun run;
+    void SetUp() override {
+        start({draw(2025, 2, 4, {1, 2, 3, 4, 5}, 1, 2), draw(2025, 2, 7, {6, 7, 8, 9, 10}, 3, 4),
+               draw(2025, 2, 11, {10, 20, 30, 40, 45}, 3, 7)});
+        for (TCheckBox* box : {f().CheckBox3, f().CheckBox24, f().CheckBox27, f().CheckBox8, f().CheckBox18,
+                               f().CheckBox4, f().CheckBox5, f().CheckBox23, f().CheckBox9, f().CheckBox28,
+                               f().CheckBox25, f().CheckBox26, f().CheckBox22, f().CheckBox31})
+            box->SetChecked(false);
+        run.LastDraws[0] = {0, 10, 20, 30, 40, 45, 0, 3, 7};
+        run.Row = 1;
+    }
+    bool filters(std::array<int, 5> numbers, int star1, int star2) {
+        run.Candidate.Numbers = numbers;
+        run.Candidate.Count = 5;
+        run.Candidate.Star1 = star1;
+        run.Candidate.Star2 = star2;
+        return f().Filtercheck(run);
+    }
+    // A pool of exactly these numbers: every attempt draws them.
+    bool attempt(std::array<int, 5> numbers) {
+        run.Pool.Clear();
+        for (int n : numbers) run.Pool.Append(n);
+        run.Candidate.Clear();
+        return f().TryCandidate(run);
+    }
+};
+
+TEST_F(FilterChain, TheTestsAsTheirControlsSay) {
+    // The last draw's numbers with its stars counted (test 9).
+    f().CheckBox4->SetChecked(true);
+    f().UpDown4->SetPosition(1);
+    EXPECT_TRUE(filters({10, 11, 12, 13, 14}, 5, 6));
+    f().CheckBox31->SetChecked(true);
+    EXPECT_FALSE(filters({10, 11, 12, 13, 14}, 7, 8));  // one number and star 1 equal to the last draw's star 2
+    f().CheckBox4->SetChecked(false);
+    f().CheckBox31->SetChecked(false);
+    // Even and odd counts.
+    f().CheckBox25->SetChecked(true);
+    f().UpDown15->SetPosition(3);
+    EXPECT_FALSE(filters({2, 4, 5, 7, 9}, 1, 2));
+    EXPECT_TRUE(filters({2, 4, 6, 7, 9}, 1, 2));
+    f().CheckBox25->SetChecked(false);
+    f().CheckBox26->SetChecked(true);
+    f().UpDown16->SetPosition(3);
+    EXPECT_FALSE(filters({2, 4, 6, 7, 9}, 1, 2));
+    f().CheckBox26->SetChecked(false);
+    // Primes: the five numbers and star 1.
+    f().CheckBox22->SetChecked(true);
+    f().UpDown10->SetPosition(6);
+    EXPECT_TRUE(filters({2, 3, 5, 7, 11}, 2, 9));
+    EXPECT_FALSE(filters({2, 3, 5, 7, 11}, 1, 9));
+}
+
+TEST_F(FilterChain, TheCrossSumWindowTakesBothBounds) {
+    f().RadioGroup1->SetItemIndex(0);
+    EXPECT_TRUE(attempt({1, 2, 3, 4, 40}));    // 50
+    EXPECT_FALSE(attempt({1, 2, 3, 4, 39}));   // 49
+    EXPECT_TRUE(attempt({36, 37, 38, 39, 50}));  // 200
+    EXPECT_FALSE(attempt({36, 37, 38, 40, 50}));  // 201
+    EXPECT_EQ(run.Candidate.Count, 0);  // a rejected candidate is emptied
+    EXPECT_GT(run.Candidate.Star1 + 1, 0);
+}
+
+TEST_F(FilterChain, RowOneIsComparedWithNoEarlierTip) {
+    f().CheckBox27->SetChecked(true);
+    f().UpDown3->SetPosition(0);
+    run.Table = {{11, 12, 13, 14, 15}, {}};
+    run.ListTips = 1;
+    run.Row = 1;
+    EXPECT_TRUE(attempt({11, 12, 13, 14, 15}));
+    run.Row = 2;
+    EXPECT_FALSE(attempt({11, 12, 13, 14, 15}));
+}
+
 class StarChoice : public CalculationWindow {
 protected:
     // Overdue counts of stars 1..12: 7, 3, 7, 1, 1, 2, 2, 3, 4, 4, 5, 5.

@@ -95,6 +95,29 @@ TEST_F(TipCalculation, ABudgetThatRunsOutLeavesEmptyRowsAndPutsEveryParameterBac
     EXPECT_EQ(f().Datum1, EncodeDate(2025, 2, 11));
 }
 
+TEST_F(TipCalculation, TheHitLabelsBelongToTheShownDrawWhenTheHistoryFiltersMovedIt) {
+    auto history = SyntheticHistory(300, EncodeDate(2025, 2, 11));
+    // The last draw's neighbours are all even: no candidate has five primes,
+    // so every attempt reaches the history filters and the prime test fails.
+    history.back() = MakeDrawRecord(EncodeDate(2025, 2, 11), {9, 15, 21, 25, 33}, 4, 6);
+    start(history);
+    f().CheckBox15->SetChecked(true);
+    f().CheckBox19->SetChecked(true);
+    f().CheckBox10->SetChecked(false);
+    f().CheckBox28->SetChecked(true);
+    f().UpDown17->SetPosition(2);
+    f().CheckBox22->SetChecked(true);
+    f().UpDown10->SetPosition(6);
+    f().UpDown7->SetPosition(1);
+    fill(0, {"9", "15", "21", "25", "33", "4", "6"});
+    lock(0);
+    calculate();
+    EXPECT_EQ(status(), "Ändern Sie die Parameter um 12 Tipps zuberechnen");
+    EXPECT_EQ(f().Datum1, EncodeDate(2025, 2, 11));
+    EXPECT_EQ(f().Row(0).Result->Font().Color, clRed);
+    EXPECT_EQ(f().Row(0).Result->Caption().substr(0, 1), "5");
+}
+
 TEST_F(TipCalculation, ASecondClickStopsTheRun) {
     startWithHistory();
     impossibleFilters();

@@ -4,6 +4,13 @@
 
 ScriptedPlatform::ScriptedPlatform() : now(EncodeDate(2025, 2, 11) + 0.5) {}
 
+ScriptedPlatform::~ScriptedPlatform() {
+    if (!messageAnswers_.empty()) ADD_FAILURE() << messageAnswers_.size() << " message answer(s) never asked for";
+    if (!inputAnswers_.empty()) ADD_FAILURE() << inputAnswers_.size() << " input answer(s) never asked for";
+    if (!fileAnswers_.empty()) ADD_FAILURE() << fileAnswers_.size() << " file dialog answer(s) never asked for";
+    if (!modalAnswers_.empty()) ADD_FAILURE() << modalAnswers_.size() << " modal answer(s) never used";
+}
+
 void ScriptedPlatform::answerMessage(int id, std::function<void()> during) {
     messageAnswers_.push_back({id, std::move(during)});
 }

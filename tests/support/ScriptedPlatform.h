@@ -28,6 +28,8 @@ public:
     };
 
     ScriptedPlatform();
+    // An answer the test queued for a box or dialog that never came fails it.
+    ~ScriptedPlatform() override;
 
     // Answers, taken in order. A message answer may act while the box is up.
     void answerMessage(int id, std::function<void()> during = {});

@@ -94,7 +94,17 @@ void TForm::Close() {
 
 void TForm::EndBusy() {
     if (busy_ > 0) --busy_;
-    if (busy_ == 0 && closePending_) Close();
+    // Runs where the busy work ended, perhaps while an error unwinds: an
+    // error of the close itself is shown, never passed on.
+    if (busy_ == 0 && closePending_) {
+        if (Application)
+            Application->Invoke([this] { Close(); });
+        else
+            try {
+                Close();
+            } catch (...) {
+            }
+    }
 }
 
 void TForm::DoCreate() {

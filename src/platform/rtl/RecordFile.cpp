@@ -90,6 +90,12 @@ void TRecordFile::Close() {
     if (code) fail(code);
 }
 
+void TRecordFile::Sync() {
+    requireOpen();
+    flushWrites();
+    if (::fsync(fd_) != 0) fail(errno);
+}
+
 void TRecordFile::flushWrites() {
     if (writeBytes_ == 0) return;
     const std::byte* data = buffer();

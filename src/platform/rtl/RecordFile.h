@@ -30,6 +30,8 @@ public:
     void Reset(TFileMode mode = TFileMode::ReadWrite);  // missing file: error 2
     void Rewrite();
     void Close();
+    // Writes what is buffered and has the system put it on disk.
+    void Sync();
     bool IsOpen() const { return fd_ >= 0; }
 
     void Read(void* record);

@@ -27,24 +27,31 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
-// Creates or truncates the file and writes bytes in one go; a short write
-// (only on signals or a full disk) is continued rather than left half done.
+// Writes the bytes into a temporary file beside the target and renames it
+// over the target, so that a full disk or a crash never leaves the old text
+// cut short: either the new file is there whole, or the old one is.
 bool writeWholeFile(const std::string& path, std::string_view bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const std::string temp = path + ".~tmp";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) return false;
     const char* p = bytes.data();
     std::size_t left = bytes.size();
+    bool ok = true;
     while (left > 0) {
         const ssize_t n = ::write(fd, p, left);
         if (n < 0) {
             if (errno == EINTR) continue;
-            ::close(fd);
-            return false;
+            ok = false;
+            break;
         }
         p += n;
         left -= static_cast<std::size_t>(n);
     }
-    return ::close(fd) == 0;
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) ::unlink(temp.c_str());
+    return ok;
 }
 
 }  // namespace

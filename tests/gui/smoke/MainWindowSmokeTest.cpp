@@ -103,6 +103,22 @@ TEST(MainWindowSmoke, StartsShowsEveryPageTakesATipAndCloses) {
         }
         EXPECT_GT(f.Series2->Count(), 0);  // the number distribution drawn at the show
 
+        // Every chart of the chart page, clicked as the user does.
+        f.PageControl1->SetActivePage(f.TabSheet5);
+        settle();
+        const std::pair<TSpeedButton*, const char*> charts[] = {
+            {f.SpeedButton2, "distribution"}, {f.SpeedButton9, "cross_sums"}, {f.SpeedButton1, "pairs"},
+            {f.SpeedButton3, "triples"},      {f.SpeedButton12, "quads"},     {f.SpeedButton19, "overdue"},
+            {f.SpeedButton20, "stars"},       {f.SpeedButton21, "overdue_stars"}, {f.SpeedButton29, "pairs_with"},
+        };
+        for (auto [button, name] : charts) {
+            QTest::mouseClick(gui::WidgetOf(*button), Qt::LeftButton);
+            settle();
+            EXPECT_GT(f.Series2->Count(), 0) << name;
+            gui::WidgetOf(f)->window()->grab().save(
+                QString::fromStdString(picture((std::string("chart_") + name + ".png").c_str())));
+        }
+
         f.PageControl1->SetActivePage(f.TabSheet1);
         settle();
         auto* first = qobject_cast<QLineEdit*>(gui::WidgetOf(*f.TipEdit(1)));

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
 namespace {
@@ -195,6 +196,20 @@ TEST_F(StringListFile, UncreatableFileRaisesWithPath) {
     } catch (const EFCreateError& e) {
         EXPECT_NE(e.Message().find(target), std::string::npos) << e.Message();
     }
+}
+
+// A save goes through a temporary file: the old text is replaced whole or
+// not at all, and nothing is left beside it.
+TEST_F(StringListFile, SavingReplacesTheFileWholeOrNotAtAll) {
+    writeFileBytes(out, "alt\r\n");
+    listOf({"neu", "zwei"}).SaveToFile(out);
+    EXPECT_EQ(readFileBytes(out), "neu\r\nzwei\r\n");
+    const std::string folder = dir.file("folder.txt");
+    std::filesystem::create_directory(folder);
+    EXPECT_THROW(listOf({"x"}).SaveToFile(folder), EFCreateError);
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_EQ(entry.path().string().find(".~tmp"), std::string::npos) << entry.path();
 }
 
 TEST(StringList, ChangesNotifyButCopiesDoNotTakeTheHandler) {
