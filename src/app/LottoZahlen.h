@@ -13,6 +13,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/Menus.h"
 #include "platform/forms/StdCtrls.h"
+#include "platform/net/HttpClient.h"
 #include "platform/rtl/DateTime.h"
 
 #include <array>
@@ -215,6 +216,7 @@ public:
            *Label104 = nullptr;
 
     // ---- Components without a view ----
+    THttpClient* HttpCli1 = nullptr;
     TTimer* Timer1 = nullptr;
     TSaveDialog* SaveDialog1 = nullptr;
     TOpenDialog* OpenDialog1 = nullptr;

@@ -68,6 +68,10 @@ void TForm1::designFrame() {
     }
     TabSheet2->SetTabVisible(false);
 
+    HttpCli1 = Create<THttpClient>("HttpCli1");
+    HttpCli1->UserAgent = "Tippwerk";
+    HttpCli1->Accept = "text/html, */*";
+    HttpCli1->AllowCookies = true;
     Timer1 = Create<TTimer>("Timer1");
     Timer1->SetEnabled(false);
     Timer1->SetInterval(250);

@@ -46,14 +46,22 @@ void runChart(TForm1& form, const RunChart& chart) {
     ShowOnlySeries(*form.Series2, *form.Series1);
     if (chart.KeepsEndDate) form.dfb = period.End;
 
-    // A run none of whose numbers was drawn has no hit, so only the runs that
-    // touch the draw are compared; the comparison of the last run with the
-    // last draw is made all the same, since its outcome stays in the window.
+    // The comparison of a run with a valid draw counts the drawn numbers that
+    // lie in the run, so it is counted as integers here; a run none of whose
+    // numbers was drawn has no hit at all. The comparison of the last run
+    // with the last draw is made through the window's own, since its outcome
+    // stays in the window's fields.
     CountPeriod(scan, period, HasValidMainNumbers, [&](const DrawRecord& record) {
         for (int i = 1; i <= 8; ++i) form.Zahl[static_cast<size_t>(i)] = record.Slot[i - 1];
         const uint64_t touching = RunsTouchingDraw(form.Zahl, shape.Length);
         runs.AddDraw([&](int first) {
-            return (touching >> first & 1) != 0 ? compareRun(form, first, shape.Length) : 0;
+            if ((touching >> first & 1) == 0) return 0;
+            int hits = 0;
+            for (int d = 1; d <= 5; ++d) {
+                int drawn = form.Zahl[static_cast<size_t>(d)];
+                if (drawn >= first && drawn < first + shape.Length) ++hits;
+            }
+            return hits;
         });
     });
     if (runs.Draws > 0) compareRun(form, shape.LastFirst, shape.Length);

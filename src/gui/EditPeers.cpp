@@ -101,7 +101,7 @@ ComboBoxPeer::ComboBoxPeer(TComboBox& combo) : ControlPeer(combo, new QComboBox)
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     QObject::connect(box->lineEdit(), &QLineEdit::textEdited, [this](const QString& text) {
-        if (component()) Guarded([&] { this->combo().SetText(FromQt(text)); });
+        if (component()) Guarded([&] { this->combo().UserSetText(FromQt(text)); });
     });
     QObject::connect(box, &QComboBox::activated, [this](int index) { chosen(index); });
     watchInput(*box, Input::Mouse | Input::Focus);

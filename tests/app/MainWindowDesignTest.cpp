@@ -215,6 +215,10 @@ TEST_F(MainWindowDesign, WindowPagesAndViewsStartAsDesigned) {
     EXPECT_EQ(form.StatusBar1->Panels(0).Width, 150);
     EXPECT_EQ(form.StatusBar1->Panels(1).Width, 50);
 
+    EXPECT_EQ(form.HttpCli1->UserAgent, "Tippwerk");
+    EXPECT_EQ(form.HttpCli1->Accept, "text/html, */*");
+    EXPECT_TRUE(form.HttpCli1->AllowCookies);
+    EXPECT_EQ(form.HttpCli1->ProxyHost, "");
     EXPECT_FALSE(form.Timer1->Enabled());
     EXPECT_EQ(form.Timer1->Interval(), 250);
     EXPECT_EQ(form.SaveDialog1->DefaultExt, "txt");

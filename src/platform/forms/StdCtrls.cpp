@@ -128,6 +128,10 @@ void TComboBox::SetText(const std::string& s) {
     if (s == Text()) return;
     TControl::SetText(s);
     itemIndex_ = items_.IndexOf(s);
+}
+
+void TComboBox::UserSetText(const std::string& s) {
+    SetText(s);
     if (OnChange) OnChange(this);
 }
 

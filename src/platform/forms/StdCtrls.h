@@ -156,7 +156,9 @@ public:
     int ItemIndex() const { return itemIndex_; }
     // Selecting an item shows its text.
     void SetItemIndex(int index);
+    // Only the user's typing fires OnChange, not a text set by the program.
     void SetText(const std::string& s) override;
+    void UserSetText(const std::string& s);
     TNotifyEvent OnChange;
 
 private:
