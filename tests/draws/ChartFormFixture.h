@@ -42,7 +42,8 @@ protected:
     // Runs a handler as the message loop does: a failure ends in the error box.
     template <class Handler>
     bool click(Handler handler) {
-        return h.app->Invoke([&, handler] { (f.*handler)(nullptr); });
+        TForm1* form = &f;
+        return h.app->Invoke([form, handler] { (form->*handler)(nullptr); });
     }
 
     MainWindowHarness h;

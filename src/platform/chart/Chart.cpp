@@ -5,9 +5,12 @@
 TChart::TChart(TComponent* owner) : TWinControl(owner) {}
 
 TChart::~TChart() {
-    // The series go first, while the list they leave is still there; the
-    // view is not told about a chart that is going away.
-    SetPeer(nullptr);
+    // The view hears of the chart's end first and of no change after it;
+    // then the series go, while the list they leave is still there.
+    if (TViewPeer* peer = Peer()) {
+        SetPeer(nullptr);
+        peer->ComponentDestroyed(*this);
+    }
     while (!series_.empty()) delete series_.back();
 }
 
