@@ -57,7 +57,8 @@ std::string DateTimeToStr(TDateTime value);
 
 // Reads a date typed in the order of the short date format: three numbers,
 // or day and month only (then the current year), separated by the date
-// separator, blanks allowed around them, one trailing separator allowed.
+// separator, blanks allowed around them, one separator allowed after a year
+// (a separator after day and month must be followed by the year).
 // A year of one or two digits lands in the century window around the
 // current year. StrToDate fails with EConvertError.
 TDateTime StrToDate(const std::string& text, const TFormatSettings& settings);
