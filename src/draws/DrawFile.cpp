@@ -1,8 +1,11 @@
 #include "draws/DrawFile.h"
 
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FileUtils.h"
 
+#include <cerrno>
 #include <cstring>
+#include <optional>
 
 DrawRecord MakeDrawRecord(TDateTime date, const std::array<int, 5>& numbers, int star1, int star2) {
     DrawRecord record;
@@ -62,18 +65,35 @@ void ConvertLegacyDrawFile(const std::string& home, const std::string& drawFileN
 
     TFileOf<LegacyDrawRecord> in(legacy);
     in.Reset(TFileMode::ReadOnly);
-    // Declared after `in`, so that on a failure it is flushed and closed first,
-    // keeping every record converted so far.
-    TFileOf<DrawRecord> out(target);
-    out.Rewrite();
-    while (!in.Eof()) {
-        LegacyDrawRecord old;
-        in.Read(old);
-        DrawRecord record;
-        std::memset(&record, 0, sizeof record);
-        std::memcpy(&record, &old, sizeof old);
-        out.Write(record);
+    // Converted into a temporary file that takes the history's name once
+    // complete: a write that fails (a full disk) leaves no cut history
+    // behind, and the next start converts again. A record that cannot be
+    // read ends the conversion with the records read so far.
+    const std::string temp = target + ".~tmp";
+    try {
+        TFileOf<DrawRecord> out(temp);
+        out.Rewrite();
+        std::optional<EInOutError> readError;
+        while (!in.Eof()) {
+            LegacyDrawRecord old;
+            try {
+                in.Read(old);
+            } catch (const EInOutError& e) {
+                readError = e;
+                break;
+            }
+            DrawRecord record;
+            std::memset(&record, 0, sizeof record);
+            std::memcpy(&record, &old, sizeof old);
+            out.Write(record);
+        }
+        out.Sync();
+        out.Close();
+        if (!RenameFile(temp, target)) throw EInOutError(errno != 0 ? errno : InOutCode::DiskRead);
+        if (readError) throw *readError;
+    } catch (...) {
+        if (FileExists(temp)) DeleteFile(temp);
+        throw;
     }
-    out.Close();
     in.Close();
 }

@@ -6,7 +6,8 @@
 
 void NumberPool::ZahlEintragen(int n, int weight) {
     if (weight < 0) return;
-    Append(n, std::max(weight, 1) + 1);
+    // A weight from a damaged value list could ask for billions of entries.
+    Append(n, std::min(std::max(weight, 1), kMaxWeight) + 1);
 }
 
 int NumberPool::Gewichtung(int n) const {

@@ -19,8 +19,9 @@ public:
         for (int i = 0; i < times; ++i) Append(n);
     }
     // n with weight + 1 entries; a weight of 0 counts as 1, a negative one
-    // adds nothing.
+    // adds nothing, and one above kMaxWeight counts as kMaxWeight.
     void ZahlEintragen(int n, int weight);
+    static constexpr int kMaxWeight = 10000;
     // How many entries n has.
     int Gewichtung(int n) const;
     // How many different numbers stand in the pool.

@@ -1,12 +1,15 @@
 #include "generator/ValueListFile.h"
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/FileUtils.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/TextEncoding.h"
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -27,20 +30,20 @@ void WriteValueList(const std::string& path, const std::vector<std::string>& lin
     // lacks; those are kept by writing UTF-8 with its mark instead.
     std::string bytes = EncodeFileText(text, IsAnsiRepresentable(text) ? TEncoding::Ansi : TEncoding::UTF8);
 
+    // Saved whole or not at all: a full disk leaves the old list as it was.
     errno = 0;
-    std::FILE* raw = std::fopen(path.c_str(), "wb");
-    if (!raw) raiseIoError();
-    File file(raw);
-    errno = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), raw) != bytes.size()) raiseIoError();
-    errno = 0;
-    if (std::fclose(file.release()) != 0) raiseIoError();
+    if (!WriteFileAtomically(path, bytes)) raiseIoError();
 }
 
 std::vector<std::string> ReadValueList(const std::string& path) {
     errno = 0;
-    std::FILE* raw = std::fopen(path.c_str(), "rb");
-    if (!raw) raiseIoError();
+    const int fd = OpenExistingFile(path, O_RDONLY);
+    if (fd < 0) raiseIoError();
+    std::FILE* raw = ::fdopen(fd, "rb");
+    if (!raw) {
+        ::close(fd);
+        raiseIoError();
+    }
     File file(raw);
     std::string bytes;
     char block[4096];

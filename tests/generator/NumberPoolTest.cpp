@@ -16,6 +16,8 @@ TEST(NumberPool, EntriesWeightsRemovalsAndTheCompactionOrder) {
     EXPECT_EQ(pool.Gewichtung(7), 4);
     EXPECT_EQ(pool.Gewichtung(8), 2);
     EXPECT_EQ(pool.Gewichtung(9), 0);
+    pool.ZahlEintragen(11, 2147483647);  // from a damaged value list
+    EXPECT_EQ(pool.Gewichtung(11), NumberPool::kMaxWeight + 1);
 
     NumberPool p;
     for (int n : {1, 2, 3, 4, 5, 6, 2}) p.Append(n);

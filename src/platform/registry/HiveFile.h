@@ -10,8 +10,9 @@
 // an absolute path; with the trailing "/".
 std::string DefaultHiveFolder();
 
-// An empty hive when the file is missing or cannot be read.
-TRegistryHive LoadHiveFile(const std::string& path, const std::string& rootName);
+// An empty hive when the file is missing or cannot be read; `readable` tells
+// the two apart (a missing file is readable: there is nothing to lose).
+TRegistryHive LoadHiveFile(const std::string& path, const std::string& rootName, bool& readable);
 
 // Writes a temporary file beside path and renames it over path, so the old
 // file stays whole until the new one is complete; creates the folder when

@@ -16,6 +16,9 @@ struct SharedHive {
     TRegistryHive Hive;
     bool Loaded = false;
     bool Pending = false;  // changed since the file was last written
+    // False when the file exists but could not be read: it is never written
+    // over, since what it holds would be lost.
+    bool Readable = true;
 };
 
 struct HiveStore {
@@ -45,7 +48,7 @@ std::string HivePath(HKEY root) { return FolderLocked() + RootName(root) + ".reg
 SharedHive& HiveOf(HKEY root, bool refresh) {
     SharedHive& shared = Store().Hives[root];
     if (!shared.Loaded || (refresh && !shared.Pending)) {
-        shared.Hive = LoadHiveFile(HivePath(root), RootName(root));
+        shared.Hive = LoadHiveFile(HivePath(root), RootName(root), shared.Readable);
         shared.Loaded = true;
     }
     return shared;
@@ -112,6 +115,8 @@ void TRegistry::CloseKey() {
     std::lock_guard lock(Store().Lock);
     auto it = Store().Hives.find(root_);
     if (it == Store().Hives.end() || !it->second.Pending) return;
+    if (!it->second.Readable)
+        throw ERegistryException("Datei \"" + HivePath(root_) + "\" kann nicht gelesen werden");
     SaveHiveFile(HivePath(root_), it->second.Hive, RootName(root_));
     it->second.Pending = false;
 }

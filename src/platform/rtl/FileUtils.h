@@ -3,6 +3,7 @@
 // folder separator.
 
 #include <string>
+#include <string_view>
 
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
@@ -17,3 +18,14 @@ std::string ExtractFileName(const std::string& path);
 std::string ExtractFileExt(const std::string& path);   // with the dot
 std::string ChangeFileExt(const std::string& path, const std::string& ext);
 std::string IncludeTrailingPathDelimiter(const std::string& path);
+
+// Opens a file with the given open flags without ever blocking on a named
+// pipe or a device: those are refused with ENXIO. -1 with errno on failure.
+int OpenExistingFile(const std::string& path, int flags);
+
+// Replaces the file's content with the bytes in one step: they go into a
+// temporary file beside it, onto the disk, and then take its name, so the
+// old content stays whole until the new one is complete. A link is followed
+// to the file it names, and an existing file keeps its permissions. False
+// with errno when the file could not be written; the old one is untouched.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);

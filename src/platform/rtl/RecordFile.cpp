@@ -1,5 +1,7 @@
 #include "platform/rtl/RecordFile.h"
 
+#include "platform/rtl/FileUtils.h"
+
 #include "platform/rtl/Exceptions.h"
 
 #include <algorithm>
@@ -46,7 +48,7 @@ void TRecordFile::requireOpen() const {
 void TRecordFile::Reset(TFileMode mode) {
     if (fd_ >= 0) Close();
     int flags = mode == TFileMode::ReadOnly ? O_RDONLY : mode == TFileMode::WriteOnly ? O_WRONLY : O_RDWR;
-    int fd = ::open(path_.c_str(), flags | O_CLOEXEC);
+    int fd = OpenExistingFile(path_, flags);
     if (fd < 0) fail(errno);
     struct stat st {};
     if (::fstat(fd, &st) != 0) {

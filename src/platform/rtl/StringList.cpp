@@ -1,5 +1,7 @@
 #include "platform/rtl/StringList.h"
 
+#include "platform/rtl/FileUtils.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -9,7 +11,7 @@ namespace {
 
 // The whole file, or false when it cannot be opened or read (a folder, say).
 bool readWholeFile(const std::string& path, std::string& bytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = OpenExistingFile(path, O_RDONLY);
     if (fd < 0) return false;
     bytes.clear();
     char buffer[65536];
@@ -27,32 +29,7 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
-// Writes the bytes into a temporary file beside the target and renames it
-// over the target, so that a full disk or a crash never leaves the old text
-// cut short: either the new file is there whole, or the old one is.
-bool writeWholeFile(const std::string& path, std::string_view bytes) {
-    const std::string temp = path + ".~tmp";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
-    bool ok = true;
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ok = false;
-            break;
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
-}
+bool writeWholeFile(const std::string& path, std::string_view bytes) { return WriteFileAtomically(path, bytes); }
 
 }  // namespace
 

@@ -13,6 +13,8 @@ struct RecordingPeer : TViewPeer {
     void PropertyChanged(TComponent& component, TProperty property) override {
         calls.emplace_back(&component, property);
     }
+    void ComponentDestroyed(TComponent&) override { ++ends; }
+    int ends = 0;
 };
 
 // The chart as the main window holds it: the green series first, then a
@@ -302,9 +304,10 @@ TEST_F(ChartPeer, HearsEachChangeOnceOnTheChart) {
     expectCalls({TProperty::Items, TProperty::Range}, "bars of an automatic axis");
     chart.AdjustAxes();
     expectCalls({}, "a paint");
+    chart.SetPeer(nullptr);  // the peer goes before the chart
 }
 
-TEST_F(ChartPeer, IsNotCalledWhileTheChartIsDestroyed) {
+TEST_F(ChartPeer, HearsOfTheChartsEndAndOfNoChangeAfterIt) {
     RecordingPeer peer;
     auto owner = std::make_unique<TComponent>();
     auto* owned = owner->Create<TChart>("Chart1");
@@ -312,4 +315,5 @@ TEST_F(ChartPeer, IsNotCalledWhileTheChartIsDestroyed) {
     owned->SetPeer(&peer);
     owner.reset();
     EXPECT_TRUE(peer.calls.empty());
+    EXPECT_EQ(peer.ends, 1);
 }

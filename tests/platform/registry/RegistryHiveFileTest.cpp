@@ -315,3 +315,18 @@ TEST_F(RegistryHiveFile, DefaultFolderIsInTheUsersConfigurationFolder) {
     TRegistry::SetHiveFolder(dir.home());
     EXPECT_EQ(TRegistry::HiveFolder(), dir.home());
 }
+
+namespace {
+
+TEST_F(RegistryHiveFile, AHiveThatCannotBeReadIsNeverWrittenOver) {
+    ASSERT_EQ(::mkfifo(hivePath().c_str(), 0600), 0);
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(kKey, true));
+    reg.WriteInteger("Land", 2);
+    EXPECT_EQ(registryError([&] { reg.CloseKey(); }), "Datei \"" + hivePath() + "\" kann nicht gelesen werden");
+    EXPECT_TRUE(fs::is_fifo(hivePath()));
+    fs::remove(hivePath());
+    forgetHives();
+}
+
+}  // namespace

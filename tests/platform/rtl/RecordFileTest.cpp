@@ -1,10 +1,13 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/RecordFile.h"
+#include "platform/rtl/StringList.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdint>
+#include <sys/stat.h>
 #include <functional>
 
 namespace {
@@ -96,3 +99,24 @@ TEST(RecordFile, PendingWritesSurviveAnUnwindingFailure) {
     }
     EXPECT_EQ(readFileBytes(dir.file("r.dat")).size(), 2 * sizeof(Rec));
 }
+
+namespace {
+
+// A named pipe in a file's place is refused at once instead of waiting for
+// a writer that never comes.
+TEST(SpecialFiles, ANamedPipeIsRefusedWithoutBlocking) {
+    TempDir dir;
+    const std::string pipe = dir.file("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    TFileOf<int32_t> file(pipe);
+    try {
+        file.Reset(TFileMode::ReadOnly);
+        FAIL() << "opened";
+    } catch (const EInOutError& e) {
+        EXPECT_EQ(e.ErrorCode, ENXIO);
+    }
+    TStringList list;
+    EXPECT_THROW(list.LoadFromFile(pipe), EFOpenError);
+}
+
+}  // namespace

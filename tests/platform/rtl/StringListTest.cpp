@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -208,8 +209,21 @@ TEST_F(StringListFile, SavingReplacesTheFileWholeOrNotAtAll) {
     std::filesystem::create_directory(folder);
     EXPECT_THROW(listOf({"x"}).SaveToFile(folder), EFCreateError);
     EXPECT_TRUE(std::filesystem::is_directory(folder));
+    std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-        EXPECT_EQ(entry.path().string().find(".~tmp"), std::string::npos) << entry.path();
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"folder.txt", "out.txt"}));
+
+    // Through a link: the file it names takes the text and keeps its rights.
+    const std::string link = dir.file("link.txt");
+    std::filesystem::create_symlink(out, link);
+    std::filesystem::permissions(out, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    listOf({"über den Link"}).SaveToFile(link);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(readFileBytes(out), "\xFC" "ber den Link\r\n");
+    EXPECT_EQ(std::filesystem::status(out).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
 TEST(StringList, ChangesNotifyButCopiesDoNotTakeTheHandler) {
