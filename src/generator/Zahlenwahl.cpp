@@ -100,6 +100,8 @@ void TForm6::bindEvents() {
         box->OnMouseMove = [this](TObject* s, TShiftState sh, int x, int y) { CheckBox2MouseMove(s, sh, x, y); };
     }
     BitBtn4->OnClick = [this](TObject* s) { BitBtn4Click(s); };
+    SpeedButton1->SetGlyph("save");
+    SpeedButton2->SetGlyph("open");
     SpeedButton1->OnClick = [this](TObject* s) { SpeedButton1Click(s); };
     SpeedButton2->OnClick = [this](TObject* s) { SpeedButton2Click(s); };
     Timer1->OnTimer = [this](TObject* s) { Timer1Timer(s); };

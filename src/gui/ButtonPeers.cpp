@@ -1,5 +1,6 @@
 #include "gui/ButtonPeers.h"
 
+#include "gui/Appearance.h"
 #include "gui/Guard.h"
 #include "gui/Text.h"
 
@@ -84,7 +85,17 @@ void ButtonPeer::syncGlyph() {
 
 SpeedButtonPeer::SpeedButtonPeer(TSpeedButton& button) : ButtonPeer(button, speedButton()) {}
 
-CheckBoxPeer::CheckBoxPeer(TCheckBox& box) : ControlPeer(box, new QCheckBox) {
+namespace {
+
+// A check box that answers a click anywhere on it, as the library's does.
+class WholeCheckBox : public QCheckBox {
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+}  // namespace
+
+CheckBoxPeer::CheckBoxPeer(TCheckBox& box) : ControlPeer(box, new WholeCheckBox) {
     QObject::connect(checkBox(), &QCheckBox::clicked, [this](bool checked) {
         if (!component()) return;
         Guarded([&] { this->box().SetChecked(checked); });
@@ -106,6 +117,9 @@ void CheckBoxPeer::sync(TProperty property) {
 }
 
 void CheckBoxPeer::syncText() { checkBox()->setText(ToQt(box().Caption())); }
+
+// The number picker marks boxes by their colour.
+void CheckBoxPeer::syncColor() { ApplyBackground(*widget(), box().Color(), QPalette::Window, true); }
 
 RadioGroupPeer::RadioGroupPeer(TRadioGroup& group) : ControlPeer(group, new QGroupBox) {
     buttonGroup_ = new QButtonGroup(groupBox());

@@ -46,6 +46,7 @@ public:
 protected:
     void sync(TProperty property) override;
     void syncText() override;
+    void syncColor() override;
 };
 
 // A group box of radio buttons, one per item, laid out in columns as the

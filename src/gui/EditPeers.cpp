@@ -100,6 +100,8 @@ ComboBoxPeer::ComboBoxPeer(TComboBox& combo) : ControlPeer(combo, new QComboBox)
     QComboBox* box = comboBox();
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    // What the user sees is what the control holds: no inline completion.
+    box->setCompleter(nullptr);
     QObject::connect(box->lineEdit(), &QLineEdit::textEdited, [this](const QString& text) {
         if (component()) Guarded([&] { this->combo().UserSetText(FromQt(text)); });
     });

@@ -11,6 +11,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -179,6 +180,13 @@ void FormPeer::execModal() {
     // Modality takes effect when a window is shown.
     if (w->isVisible()) w->hide();
     placeOnScreen();
+    // Kept above the window it was opened from, and off the task bar.
+    if (Application && Application->MainForm && Application->MainForm != &form()) {
+        QWidget* main = WindowOf(*Application->MainForm);
+        w->winId();
+        if (main && main->windowHandle() && w->windowHandle() && main != w)
+            w->windowHandle()->setTransientParent(main->windowHandle());
+    }
     inExec_ = true;
     w->exec();
     inExec_ = false;

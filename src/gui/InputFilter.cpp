@@ -2,9 +2,15 @@
 
 #include "gui/Guard.h"
 #include "gui/Peer.h"
+#include "gui/ShortCut.h"
+
+#include "platform/forms/ComCtrls.h"
+#include "platform/forms/Form.h"
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
@@ -16,7 +22,31 @@ namespace {
 constexpr const char* kInputProperty = "gui.input";
 
 bool windowFocusChange(Qt::FocusReason reason) {
-    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+           reason == Qt::MenuBarFocusReason;
+}
+
+bool hasShortCut(const TMenuItem& item, const QKeySequence& keys) {
+    for (int i = 0; i < item.Count(); ++i) {
+        const TMenuItem* child = item.Items(i);
+        if (!child->Visible() || !child->Enabled()) continue;
+        if (child->ShortCut() && ToQKeySequence(child->ShortCut()) == keys) return true;
+        if (hasShortCut(*child, keys)) return true;
+    }
+    return false;
+}
+
+// The window's menu shortcuts come before what a control would do with the
+// keys (an edit's Ctrl+A, say), as in the library.
+bool isMenuShortCut(TControl& control, const QKeyEvent& event) {
+    TForm* form = GetParentForm(&control);
+    if (!form || !form->Menu()) return false;
+    return hasShortCut(form->Menu()->Items(), QKeySequence(event.keyCombination()));
+}
+
+bool isMouseEvent(QEvent::Type type) {
+    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+           type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove;
 }
 
 } // namespace
@@ -44,7 +74,12 @@ InputFilter::InputFilter(ControlPeer& peer, QObject* parent) : QObject(parent), 
 
 void InputFilter::watch(QWidget& source, unsigned input) {
     source.setProperty(kInputProperty, input);
-    if (input & Input::Mouse) source.setMouseTracking(true);
+    if (input & Input::Mouse) {
+        source.setMouseTracking(true);
+        // A widget that ignores the mouse (a label) would pass it on to the
+        // widget under it, which would report it again.
+        source.setAttribute(Qt::WA_NoMousePropagation);
+    }
     source.installEventFilter(this);
 }
 
@@ -68,8 +103,28 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
     unsigned input = source->property(kInputProperty).toUInt();
     TControl& control = peer_.control();
     QPointer<QWidget> alive(source);
+    // A disabled control hears nothing of the mouse.
+    if (isMouseEvent(event->type()) && (!source->isEnabled() || !control.Enabled())) return false;
 
     switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        if (isMenuShortCut(control, static_cast<QKeyEvent&>(*event))) {
+            event->ignore();
+            return true;
+        }
+        break;
+    case QEvent::KeyPress: {
+        // The arrow keys step the counter an edit shows, as its arrows do.
+        auto& key = static_cast<QKeyEvent&>(*event);
+        auto* edit = dynamic_cast<TEdit*>(&control);
+        TUpDown* upDown = edit ? edit->AssociatedUpDown() : nullptr;
+        if (upDown && key.modifiers() == Qt::NoModifier && (key.key() == Qt::Key_Up || key.key() == Qt::Key_Down)) {
+            TUDBtnType step = key.key() == Qt::Key_Up ? TUDBtnType::btNext : TUDBtnType::btPrev;
+            Guarded([&] { upDown->ArrowClick(step); });
+            return true;
+        }
+        break;
+    }
     case QEvent::MouseButtonPress:
         if (input & Input::Mouse) {
             auto& e = static_cast<QMouseEvent&>(*event);
@@ -104,7 +159,18 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     case QEvent::MouseButtonDblClick:
-        if (input & Input::Mouse) Guarded([&] { control.DblClick(); });
+        // The second press of a double click: the double click (left button
+        // only), then a press as well, but no click on its release.
+        if (input & Input::Mouse) {
+            auto& e = static_cast<QMouseEvent&>(*event);
+            QPoint p = toControl(*source, e);
+            pressed_ = false;
+            if (e.button() == Qt::LeftButton) Guarded([&] { control.DblClick(); });
+            if (alive && peer_.component())
+                Guarded([&] {
+                    control.MouseDown(ToMouseButton(e.button()), ToShiftState(e.modifiers(), e.buttons()), p.x(), p.y());
+                });
+        }
         break;
     case QEvent::MouseMove:
         if (input & Input::Mouse) {

@@ -16,7 +16,9 @@
 #include <QDateTime>
 #include <QDir>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QProcess>
 #include <QThread>
 
@@ -77,12 +79,26 @@ int QtPlatform::MessageBox(const std::string& text, const std::string& caption, 
     std::string title = caption.empty() && Application ? Application->Title : caption;
     ButtonSet set = buttonSet(flags);
     QMessageBox box(icon(flags), ToQt(title), ToQt(text), QMessageBox::NoButton, DialogParent());
+    // The texts are the program's and the user's own, never markup.
+    box.setTextFormat(Qt::PlainText);
     for (auto& [button, id] : set.answers) box.addButton(button);
     // The first button is the default, as the system's boxes have it.
     box.setDefaultButton(set.answers.front().first);
-    if (set.escape != QMessageBox::NoButton) box.setEscapeButton(set.escape);
-    box.exec();
-    QAbstractButton* clicked = box.clickedButton();
+    // A box without Cancel is answered by its buttons only: Escape and the
+    // close box press a hidden button that asks again.
+    QPushButton* again = nullptr;
+    if (set.escape != QMessageBox::NoButton) {
+        box.setEscapeButton(set.escape);
+    } else {
+        again = box.addButton(QString(), QMessageBox::RejectRole);
+        again->hide();
+        box.setEscapeButton(again);
+    }
+    QAbstractButton* clicked = nullptr;
+    do {
+        box.exec();
+        clicked = box.clickedButton();
+    } while (again && (clicked == again || !clicked));
     for (auto& [button, id] : set.answers)
         if (clicked && box.standardButton(clicked) == button) return id;
     return set.escape == QMessageBox::Ok ? IDOK : IDCANCEL;
@@ -90,10 +106,13 @@ int QtPlatform::MessageBox(const std::string& text, const std::string& caption, 
 
 std::string QtPlatform::InputBox(const std::string& caption, const std::string& prompt,
                                  const std::string& defaultText) {
-    bool ok = false;
-    QString text = QInputDialog::getText(DialogParent(), ToQt(caption), ToQt(prompt), QLineEdit::Normal,
-                                         ToQt(defaultText), &ok);
-    return ok ? FromQt(text) : defaultText;
+    QInputDialog dialog(DialogParent());
+    dialog.setWindowTitle(ToQt(caption));
+    dialog.setLabelText(ToQt(prompt));
+    dialog.setTextValue(ToQt(defaultText));
+    for (QLabel* label : dialog.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+    if (dialog.exec() != QDialog::Accepted) return defaultText;
+    return FromQt(dialog.textValue());
 }
 
 bool QtPlatform::ExecuteOpenDialog(TOpenDialog& dialog) {

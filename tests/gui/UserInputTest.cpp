@@ -65,12 +65,32 @@ TEST_F(UserInput, LabelClicksAndMouseMovesReachTheLabel) {
         ++clicks;
     };
     label->OnMouseMove = [&](TObject*, TShiftState, int x, int y) { moves.emplace_back(x, y); };
+    // The page under the label hears nothing of a click on it.
+    int pageClicks = 0;
+    tipPage->OnClick = [&](TObject*) { ++pageClicks; };
     QWidget* caption = gui::WidgetOf(*label);
     QTest::mouseClick(caption, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(pageClicks, 0);
+    // A disabled label hears no click at all.
+    label->SetEnabled(false);
+    QTest::mouseClick(caption, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(clicks, 1);
+    label->SetEnabled(true);
     moveMouse(caption, QPoint(7, 3));
     ASSERT_FALSE(moves.empty());
     EXPECT_EQ(moves.back(), std::make_pair(7, 3));
+}
+
+TEST_F(UserInput, ArrowKeysInACountersEditStepTheCounter) {
+    int before = upDown->Position();
+    auto* counter = qobject_cast<QLineEdit*>(gui::WidgetOf(*counterEdit));
+    ASSERT_NE(counter, nullptr);
+    counter->setFocus();
+    QTest::keyClick(counter, Qt::Key_Up);
+    EXPECT_EQ(upDown->Position(), std::min(before + 1, upDown->Max()));
+    QTest::keyClick(counter, Qt::Key_Down);
+    EXPECT_EQ(upDown->Position(), before);
 }
 
 TEST_F(UserInput, UpDownArrowsStepWithTheirMouseEvents) {
@@ -132,6 +152,13 @@ TEST_F(UserInput, MenuShortcutRunsItsItem) {
     };
     QTest::keyClick(window(), Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(updates, 1);
+    // Also while an edit, which would select all with Ctrl+A, has the focus.
+    auto* typed = qobject_cast<QLineEdit*>(gui::WidgetOf(*edit1));
+    ASSERT_NE(typed, nullptr);
+    typed->setFocus();
+    settle();
+    QTest::keyClick(typed, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(updates, 2);
 
     // The handler, not Qt's toggle, decides the check mark.
     listItem->OnClick = [&](TObject*) {};

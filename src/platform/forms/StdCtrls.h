@@ -41,6 +41,8 @@ public:
     void SetText(const std::string& s) override;
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool v);
+    // The counter whose position the edit shows, or nullptr.
+    TUpDown* AssociatedUpDown() const { return upDown_; }
     TNotifyEvent OnChange;
 
 private:
