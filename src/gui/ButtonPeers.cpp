@@ -71,6 +71,8 @@ void ButtonPeer::syncText() {
 void ButtonPeer::sync(TProperty property) {
     ControlPeer::sync(property);
     if (property == TProperty::Picture) syncGlyph();
+    if (property == TProperty::Other)
+        if (auto* push = qobject_cast<QPushButton*>(widget())) push->setDefault(button().Default());
 }
 
 void ButtonPeer::syncGlyph() {

@@ -8,6 +8,7 @@
 #include "gui/Text.h"
 
 #include "platform/forms/Application.h"
+#include "platform/forms/StdCtrls.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -194,6 +195,25 @@ void FormPeer::execModal() {
 
 void FormPeer::closeRequested() {
     if (component()) Guarded([&] { form().Close(); });
+}
+
+namespace {
+
+TButtonControl* cancelButton(const TWinControl& parent) {
+    for (TControl* c : parent.ControlList()) {
+        if (!c->Visible() || !c->Enabled()) continue;
+        if (auto* button = dynamic_cast<TButtonControl*>(c); button && button->Cancel) return button;
+        if (auto* inner = dynamic_cast<TWinControl*>(c))
+            if (TButtonControl* found = cancelButton(*inner)) return found;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void FormPeer::escapePressed() {
+    if (!component()) return;
+    if (TButtonControl* button = cancelButton(form())) Guarded([&] { button->Click(); });
 }
 
 } // namespace gui

@@ -31,6 +31,8 @@ public:
 
     // What the window reports.
     void closeRequested();
+    // The Escape key: the form's cancel button is pressed.
+    void escapePressed();
     void windowResized();
     void windowMoved();
     void windowStateChanged();

@@ -34,6 +34,8 @@ void FormWindow::layoutParts() {
     client_->setGeometry(0, top, width(), std::max(height() - top, 0));
 }
 
+void FormWindow::reject() { peer_.escapePressed(); }
+
 void FormWindow::closeEvent(QCloseEvent* event) {
     // The form decides whether and how it closes; it hides the window then.
     event->ignore();

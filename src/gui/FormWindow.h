@@ -2,7 +2,8 @@
 // The Qt window of a form: Qt's menu bar on top, the client area below it,
 // where the form's controls sit at their designer coordinates. The close
 // box, size, position and state changes go to the form's peer, which lets
-// the form decide; Escape closes nothing (the forms have no cancel button).
+// the form decide; Escape presses the form's cancel button, if it has one,
+// and closes nothing by itself.
 
 #include <QDialog>
 #include <QMenuBar>
@@ -24,7 +25,7 @@ public:
     QMenuBar* menuBar() const { return menuBar_; }
     int menuBarHeight() const { return menuBar_ ? menuBarHeight_ : 0; }
 
-    void reject() override {}
+    void reject() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTextOption>
+#include <QTimer>
 
 namespace gui {
 
@@ -56,17 +57,28 @@ ListBoxPeer::ListBoxPeer(TListBox& list) : ControlPeer(list, new QListWidget), d
     // The library's list box scrolls only up and down.
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QObject::connect(view, &QListWidget::currentRowChanged, [this](int row) {
-        if (component() && row != this->list().ItemIndex()) select(row);
+        if (component() && !otherPress_ && row != this->list().ItemIndex()) select(row);
     });
     watchInput(*view->viewport(), Input::Mouse);
     watchInput(*view, Input::Focus);
     // Installed last, so it runs before the mouse-down is reported.
     view->viewport()->installEventFilter(new EventHook(
         [this](QObject&, QEvent& event) {
-            if (event.type() != QEvent::MouseButtonPress || !component()) return;
+            if (!component()) return;
+            if (event.type() == QEvent::MouseButtonRelease) {
+                // Whatever Qt made of the press (a click below the lines
+                // clears its selection), the list shows its own ItemIndex.
+                otherPress_ = false;
+                QTimer::singleShot(0, listWidget(), [this] {
+                    if (component()) syncIndex();
+                });
+                return;
+            }
+            if (event.type() != QEvent::MouseButtonPress) return;
             auto& e = static_cast<QMouseEvent&>(event);
+            otherPress_ = e.button() != Qt::LeftButton;
             QListWidgetItem* item = listWidget()->itemAt(e.position().toPoint());
-            if (item) select(listWidget()->row(item));
+            if (item && !otherPress_) select(listWidget()->row(item));
         },
         view));
 }

@@ -58,6 +58,8 @@ private:
     TabStopDelegate* delegate_;
     // The lines the widget shows, to change only what differs.
     std::vector<std::string> shown_;
+    // A press of another button than the left one selects nothing.
+    bool otherPress_ = false;
 };
 
 // A grid of texts at the default column width and row height, read-only.

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -243,3 +244,27 @@ TEST_F(UserInput, RadioGroupsMemosAndCombosTakeTheirInput) {
     combo->SetItemIndex(0);
     EXPECT_EQ(box->currentText(), "Deutsch");
 }
+
+namespace {
+
+TEST_F(UserInput, OkIsTheDefaultButtonAndEscapePressesCancel) {
+    auto* ok = form->Create<TBitBtn>("BitBtn1");
+    ok->SetParent(tipPage);
+    ok->SetBounds(200, 200, 80, 25);
+    ok->SetKind(TBitBtnKind::bkOK);
+    auto* cancel = form->Create<TBitBtn>("BitBtn2");
+    cancel->SetParent(tipPage);
+    cancel->SetBounds(290, 200, 80, 25);
+    cancel->SetKind(TBitBtnKind::bkCancel);
+    int cancels = 0;
+    cancel->OnClick = [&](TObject*) { ++cancels; };
+    settle();
+    auto* okButton = qobject_cast<QPushButton*>(gui::WidgetOf(*ok));
+    ASSERT_NE(okButton, nullptr);
+    EXPECT_TRUE(okButton->isDefault());
+    QTest::keyClick(window(), Qt::Key_Escape);
+    EXPECT_EQ(cancels, 1);
+    EXPECT_TRUE(window()->isVisible());
+}
+
+}  // namespace

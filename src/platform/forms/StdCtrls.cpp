@@ -50,7 +50,16 @@ void TBitBtn::SetKind(TBitBtnKind kind) {
     if (kind != TBitBtnKind::bkCustom) {
         SetCaption(s.caption);
         ModalResult = s.result;
+        // OK and Yes answer the Enter key, Cancel and No the Escape key.
+        SetDefault(kind == TBitBtnKind::bkOK || kind == TBitBtnKind::bkYes);
+        Cancel = kind == TBitBtnKind::bkCancel || kind == TBitBtnKind::bkNo;
     }
+}
+
+void TButtonControl::SetDefault(bool v) {
+    if (v == default_) return;
+    default_ = v;
+    Changed(TProperty::Other);
 }
 
 void TCheckBox::SetChecked(bool v) {

@@ -62,9 +62,15 @@ public:
     // ("previous", "save", ...); empty for none.
     const std::string& Glyph() const { return glyph_; }
     void SetGlyph(const std::string& name);
+    // The button that the Enter key presses in its window.
+    bool Default() const { return default_; }
+    void SetDefault(bool v);
+    // The button that the Escape key stands for.
+    bool Cancel = false;
 
 private:
     std::string glyph_;
+    bool default_ = false;
 };
 
 class TButton : public TButtonControl {
