@@ -29,7 +29,6 @@ inline TUpDown* PlaceCounter(TComponent* owner, TEdit*& edit, const char* editNa
     upDown->SetMax(max);
     upDown->SetAssociate(edit);
     upDown->SetPosition(position);
-    edit->SetText(std::to_string(upDown->Position()));
     return upDown;
 }
 

@@ -34,6 +34,19 @@ TipOutcome CompareTip(const TipTexts& texts, const DrawNumbers& draw) {
     return out;
 }
 
+TipOutcome CompareTipNumbers(const std::array<int, 7>& tip, const DrawNumbers& draw) {
+    TipOutcome out;
+    for (size_t d = 1; d <= 5; ++d)
+        for (size_t p = 0; p < 5; ++p)
+            if (tip[p] == draw[d]) {
+                out.Treffer[p + 1] = true;
+                ++out.Gewinn;
+            }
+    out.Zusatz = tip[5] == draw[7] || tip[5] == draw[8];
+    out.Super = tip[6] == draw[7] || tip[6] == draw[8];
+    return out;
+}
+
 void ClearHitTable(HitTable& table) {
     for (auto& row : table) std::fill(std::begin(row), std::end(row), 0);
 }

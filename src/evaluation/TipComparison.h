@@ -28,6 +28,9 @@ struct TipOutcome {
 // found up to there stands.
 TipOutcome CompareTip(const TipTexts& texts, const DrawNumbers& draw);
 
+// The same comparison for a tip given as seven numbers (none can end it).
+TipOutcome CompareTipNumbers(const std::array<int, 7>& tip, const DrawNumbers& draw);
+
 // 0, 1 or 2.
 inline int StarHits(bool zusatz, bool super) { return (zusatz ? 1 : 0) + (super ? 1 : 0); }
 

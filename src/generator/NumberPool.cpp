@@ -10,36 +10,25 @@ void NumberPool::ZahlEintragen(int n, int weight) {
     Append(n, std::min(std::max(weight, 1), kMaxWeight) + 1);
 }
 
-int NumberPool::Gewichtung(int n) const {
-    return static_cast<int>(std::count(entries_.begin(), entries_.end(), static_cast<uint8_t>(n)));
-}
-
 int NumberPool::DistinctNumbers() const {
-    bool seen[256] = {};
-    int distinct = 0;
-    for (uint8_t e : entries_)
-        if (e != kRemoved && !seen[e]) {
-            seen[e] = true;
-            ++distinct;
-        }
-    return distinct;
+    return static_cast<int>(std::count_if(counts_.begin() + 1, counts_.end(), [](int c) { return c > 0; }));
 }
 
 void NumberPool::RemoveAll(int n) {
     if (n == kRemoved) return;
     for (uint8_t& e : entries_)
-        if (e == n) e = kRemoved;
+        if (e == n) remove(e);
 }
 
 void NumberPool::RemoveFirst(int n) {
     if (n == kRemoved) return;
     auto it = std::find(entries_.begin(), entries_.end(), static_cast<uint8_t>(n));
-    if (it != entries_.end()) *it = kRemoved;
+    if (it != entries_.end()) remove(*it);
 }
 
 void NumberPool::RemoveBelow(int limit) {
     for (uint8_t& e : entries_)
-        if (e != kRemoved && e < limit) e = kRemoved;
+        if (e != kRemoved && e < limit) remove(e);
 }
 
 void NumberPool::DropRemoved() {

@@ -4,17 +4,24 @@
 // stands. The order of the entries decides which number Random(E) picks.
 
 #include <cstddef>
+#include <array>
 #include <cstdint>
 #include <vector>
 
 class NumberPool {
 public:
-    void Clear() { entries_.clear(); }
+    void Clear() {
+        entries_.clear();
+        counts_.fill(0);
+    }
     int Size() const { return static_cast<int>(entries_.size()); }
     int Entry(int index) const { return entries_[static_cast<size_t>(index)]; }
     const std::vector<uint8_t>& Entries() const { return entries_; }
 
-    void Append(int n) { entries_.push_back(static_cast<uint8_t>(n)); }
+    void Append(int n) {
+        entries_.push_back(static_cast<uint8_t>(n));
+        ++counts_[static_cast<uint8_t>(n)];
+    }
     void Append(int n, int times) {
         for (int i = 0; i < times; ++i) Append(n);
     }
@@ -22,8 +29,8 @@ public:
     // adds nothing, and one above kMaxWeight counts as kMaxWeight.
     void ZahlEintragen(int n, int weight);
     static constexpr int kMaxWeight = 10000;
-    // How many entries n has.
-    int Gewichtung(int n) const;
+    // How many entries n has (removed ones not counted).
+    int Gewichtung(int n) const { return n >= 1 && n <= 255 ? counts_[static_cast<size_t>(n)] : 0; }
     // How many different numbers stand in the pool.
     int DistinctNumbers() const;
 
@@ -36,7 +43,12 @@ public:
 
 private:
     static constexpr uint8_t kRemoved = 0;
+    void remove(uint8_t& entry) {
+        --counts_[entry];
+        entry = kRemoved;
+    }
     std::vector<uint8_t> entries_;
+    std::array<int, 256> counts_{};  // entries per number, kept with them
 };
 
 // The runtime's rounding of a bar limit: halves to the even neighbour.

@@ -13,43 +13,13 @@
 
 namespace {
 
-SortedNumbers numbersOf(const TipCandidate& c) { return c.Numbers; }
-
 // Whether the pool still offers the numbers the candidate lacks.
 bool poolCanComplete(const TipRun& run) {
-    std::array<bool, 256> present{};
     int missing = 5 - run.Candidate.Count;
     int offered = 0;
-    for (uint8_t e : run.Pool.Entries()) {
-        if (present[e] || run.Candidate.Contains(e)) continue;
-        present[e] = true;
-        if (++offered >= missing) return true;
-    }
+    for (int n = 1; n <= 255 && offered < missing; ++n)
+        if (run.Pool.Gewichtung(n) > 0 && !run.Candidate.Contains(n)) ++offered;
     return offered >= missing;
-}
-
-// The comparison of a tip's seven numbers with a stored draw, as the tip
-// comparison does it for valid numbers.
-struct DrawMatch {
-    int32_t Gewinn = 0;
-    std::array<bool, 6> Treffer{};
-    bool Zusatz = false, Super = false;
-};
-
-inline DrawMatch matchDraw(const std::array<int, 7>& tip, const DrawRecord& r) {
-    DrawMatch m;
-    for (int d = 0; d < 5; ++d) {
-        int drawn = r.Slot[d];
-        for (int p = 0; p < 5; ++p)
-            if (tip[static_cast<size_t>(p)] == drawn) {
-                m.Treffer[static_cast<size_t>(p + 1)] = true;
-                ++m.Gewinn;
-            }
-    }
-    int s7 = r.Slot[6], s8 = r.Slot[7];
-    m.Zusatz = tip[5] == s7 || tip[5] == s8;
-    m.Super = tip[6] == s7 || tip[6] == s8;
-    return m;
 }
 
 }  // namespace
@@ -99,7 +69,7 @@ bool TForm1::TryCandidate(TipRun& run) {
         c.Clear();
         return false;
     };
-    SortedNumbers sorted = numbersOf(c);
+    const SortedNumbers& sorted = c.Numbers;
     if (run.Row >= 2) {
         AgreementLimits limits{CheckBox27->Checked(), CheckBox3->Checked(), UpDown3->Position(), CheckBox24->Checked(),
                                UpDown9->Position()};
@@ -117,7 +87,7 @@ bool TForm1::TryCandidate(TipRun& run) {
 
 bool TForm1::Filtercheck(TipRun& run) {
     TipCandidate& c = run.Candidate;
-    SortedNumbers sorted = numbersOf(c);
+    const SortedNumbers& sorted = c.Numbers;
     Gewinn = 0;
     const std::tuple<TCheckBox*, TUpDown*, int> lastDraws[] = {
         {CheckBox4, UpDown4, 0}, {CheckBox5, UpDown5, 1}, {CheckBox23, UpDown11, 2}};
@@ -157,24 +127,27 @@ bool noDrawReaches(TForm1& f, const std::array<int, 7>& tip, int limit, TDateTim
     f.Series2->Clear();
     bool withStars = f.CheckBox31->Checked();
     DrawScan scan(f.Home + f.ZahlenFile);
-    // A copy: the scan's record is valid only until its next read.
-    DrawRecord last{};
+    // The draw compared last, copied: the scan's record lasts only until its
+    // next read.
+    TDateTime datum = 0;
+    DrawNumbers zahl{};
     bool compared = false;
-    DrawMatch match;
+    TipOutcome match;
     bool accepted = true;
     while (const DrawRecord* r = scan.Next()) {
         if (!(r->Datum > from && r->Datum <= to)) continue;
-        last = *r;
+        LoadDraw(*r, datum, zahl);
         compared = true;
-        match = matchDraw(tip, *r);
-        int hits = match.Gewinn + (withStars ? (match.Zusatz ? 1 : 0) + (match.Super ? 1 : 0) : 0);
+        match = CompareTipNumbers(tip, zahl);
+        int hits = match.Gewinn + (withStars ? StarHits(match.Zusatz, match.Super) : 0);
         if (hits >= limit) {
             accepted = false;
             break;
         }
     }
     if (compared) {
-        LoadDraw(last, f.Datum1, f.Zahl);
+        f.Datum1 = datum;
+        f.Zahl = zahl;
         f.Gewinn = match.Gewinn;
         f.Zusatz = match.Zusatz;
         f.Super = match.Super;

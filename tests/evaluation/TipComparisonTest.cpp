@@ -66,6 +66,21 @@ struct HitCase {
     bool wins;
 };
 
+// The history filters compare numbers; for valid numbers that is the same.
+TEST(TipComparison, NumbersCompareAsTheirTextsDo) {
+    const std::array<int, 7> tips[] = {
+        {3, 14, 22, 30, 41, 3, 9}, {1, 2, 4, 5, 6, 9, 3}, {3, 3, 7, 8, 10, 9, 9}, {0, 14, 0, 0, 0, 0, 0}, {9, 1, 2, 4, 5, 11, 12}};
+    for (const auto& tip : tips) {
+        std::array<std::string, 7> texts;
+        for (size_t i = 0; i < 7; ++i) texts[i] = std::to_string(tip[i]);
+        TipOutcome a = compare(texts), b = CompareTipNumbers(tip, kDraw);
+        EXPECT_EQ(a.Gewinn, b.Gewinn) << tip[0];
+        EXPECT_EQ(a.Treffer, b.Treffer) << tip[0];
+        EXPECT_EQ(a.Zusatz, b.Zusatz) << tip[0];
+        EXPECT_EQ(a.Super, b.Super) << tip[0];
+    }
+}
+
 TEST(TipComparison, HitCodeAndWinRule) {
     const HitCase cases[] = {
         {1, true, true, 111, true},    {0, true, true, 11, false},   {2, false, true, 210, true},

@@ -60,7 +60,6 @@ TEST_F(TipCalculation, LockedRowsKeepWhatTheyWereLockedWith) {
     lock(2);
     fill(1, {"1", "2", "3", "4", "5", "1", "2"});  // free: computed anew
     f().UpDown8->SetPosition(3);
-    f().UpDown8->SetPosition(3);
     RandSeed = 99;
     calculate();
     std::set<int> row1;

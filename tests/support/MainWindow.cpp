@@ -3,10 +3,14 @@
 #include "platform/registry/Registry.h"
 
 MainWindowHarness::MainWindowHarness() {
+    startApplication();
+    TRegistry::SetHiveFolder(config.home());
+}
+
+void MainWindowHarness::startApplication() {
     app = std::make_unique<TApplication>(platform);
     app->Title = "Zedevuvid Kronfeld";
     app->ExeName = dir.home() + "Stellix";
-    TRegistry::SetHiveFolder(config.home());
 }
 
 MainWindowHarness::~MainWindowHarness() {
@@ -26,9 +30,7 @@ void MainWindowHarness::close() {
 TForm1& MainWindowHarness::restart() {
     app.reset();
     form_ = nullptr;
-    app = std::make_unique<TApplication>(platform);
-    app->Title = "Zedevuvid Kronfeld";
-    app->ExeName = dir.home() + "Stellix";
+    startApplication();
     return create();
 }
 

@@ -30,6 +30,7 @@ public:
     std::unique_ptr<TApplication> app;
 
 private:
+    void startApplication();
     TForm1* form_ = nullptr;
 };
 

@@ -29,8 +29,6 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
-bool writeWholeFile(const std::string& path, std::string_view bytes) { return WriteFileAtomically(path, bytes); }
-
 }  // namespace
 
 void TStringList::checkIndex(int index, int limit) const {
@@ -141,5 +139,6 @@ void TStringList::SaveToFile(const std::string& path) const {
         bytes = EncodeFileText(text, encoding_);
     else if (!TryUtf8ToAnsi(text, bytes))
         bytes = EncodeFileText(text, TEncoding::UTF8);
-    if (!writeWholeFile(path, bytes)) throw EFCreateError(path);
+    // Whole or not at all: the old text stays until the new one is complete.
+    if (!WriteFileAtomically(path, bytes)) throw EFCreateError(path);
 }
