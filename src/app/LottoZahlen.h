@@ -88,6 +88,32 @@ public:
     int32_t TippTop = 0;
     int32_t TippLeft = 0;
     int32_t Land = 0;
+    // The date of the draw the draw line shows. The history scans (the
+    // calculation's filters, the analyses) leave `Datum1` on whatever draw
+    // they read last; the commands that act on the shown draw take this.
+    TDateTime ShownDrawDate = 0;
+
+    // ---- Long commands ----
+    // The commands that hold the window while they run. One runs at a time:
+    // none starts while another runs, except the calculations a back-test
+    // runs as its own cycles.
+    enum class LongCommand { None, Calculation, DrawUpdate, BackTest };
+    LongCommand RunningCommand() const { return runningCommand_; }
+    bool LongCommandRunning() const { return runningCommand_ != LongCommand::None; }
+    // Marks a long command as running for its scope; the one it was started
+    // inside (a back-test) runs again when it ends, on every path.
+    class LongCommandScope {
+    public:
+        LongCommandScope(TForm1& form, LongCommand command)
+            : form_(form), outer_(form.runningCommand_) { form_.runningCommand_ = command; }
+        ~LongCommandScope() { form_.runningCommand_ = outer_; }
+        LongCommandScope(const LongCommandScope&) = delete;
+        LongCommandScope& operator=(const LongCommandScope&) = delete;
+
+    private:
+        TForm1& form_;
+        LongCommand outer_;
+    };
 
     // ---- Window frame ----
     TMainMenu* MainMenu1 = nullptr;
@@ -425,6 +451,7 @@ private:
     template <class Event, class Handler>
     void bindTo(const TComponent* control, const char* event, const char* name, Event& target, Handler handler);
 
+    LongCommand runningCommand_ = LongCommand::None;
     std::array<TipRow, kTipRows> tipRows_{};
     std::array<TEdit*, 105> tipEdits_{};  // by edit number
     std::vector<EventBinding> bindings_;

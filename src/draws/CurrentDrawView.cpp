@@ -4,6 +4,7 @@ void ShowCurrentDraw(TForm1& form, DrawLineForm lineForm) {
     form.Label29->SetCaption(
         DrawLine(form.Datum1, form.Zahl, form.Label22->Hint(), form.Label23->Hint(), lineForm));
     form.Label13->SetCaption(CrossSumText(form.Meldung(8), form.Zahl));
+    form.ShownDrawDate = form.Datum1;
 }
 
 void SelectDrawDate(TDateTimePicker& picker, TDateTime date) {

@@ -36,6 +36,9 @@ void TForm1::Label28Click(TObject*) {
         BitBtn4->SetCaption(Tippsberechnen);
         return;
     }
+    // Nothing starts inside another long command; a back-test runs its
+    // cycles' calculations itself.
+    if (LongCommandRunning() && RunningCommand() != LongCommand::BackTest) return;
 
     TipRun run;
     if (Gewinnzahlen->Visible()) {
@@ -62,6 +65,7 @@ void TForm1::Label28Click(TObject*) {
 
     // A close asked for meanwhile waits for the run's end.
     TBusyScope busy(*this);
+    LongCommandScope running(*this, LongCommand::Calculation);
     BitBtn4->SetCaption(Meldung(20));
     sortieren = false;
     LaufMax = UpDown7->Position() * 1000;
