@@ -10,6 +10,9 @@ constexpr int kCheckHeight = 17;
 constexpr int kLabelHeight = 16;
 constexpr int kButtonHeight = 25;
 constexpr int kUpDownWidth = 16;
+// The Tag of a label whose caption is data (a draw line, a count, an
+// amount): the language files leave its caption alone.
+constexpr int kDataLabelTag = 1;
 
 inline TCheckBox* PlaceCheck(TComponent* owner, TCheckBox*& field, const char* name, TWinControl* parent, int left,
                              int top, int width, const std::string& caption, bool checked,

@@ -386,6 +386,8 @@ public:
     void ListenansichtOhneClick(TObject* Sender);
     // Applies the stored language, then shows the current draw and its chart.
     void SpracheSetzen();
+    // Loads a language: the base file's full path and the language's code.
+    void DateiLaden1Click(const std::string& Dateiname, const std::string& Sprache);
 
     // ---- Start-up and settings ----
     // A window created after the main window: brought to its scale, and the
@@ -458,6 +460,9 @@ private:
 
     // Start-up and close.
     void saveTipList();
+    // Languages: a menu item's choice, and applying one.
+    void languageItemClicked(int index);
+    void chooseLanguage(const struct Language& language);
     void scaleWindows(int height);
     SlipLayoutTexts slipLayout_;
 };

@@ -78,6 +78,7 @@ void TForm1::designChartPage() {
 void TForm1::designDatabasePage() {
     TTabSheet* p = TabSheet4;
     PlaceLabel(this, Label29, "Label29", p, 8, 8, 380, {});
+    Label29->SetTag(kDataLabelTag);
     Place(this, DateTimePicker1, "DateTimePicker1", p, 8, 30, 104, kEditHeight, {}, kPeriodHint);
     designPicker(DateTimePicker1);
     Place(this, SpeedButton5, "SpeedButton5", p, 116, 28, 24, 24, {},

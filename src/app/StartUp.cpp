@@ -88,12 +88,6 @@ void TForm1::FormShow(TObject* Sender) {
     TippwerkClick(Sender);
 }
 
-void TForm1::SpracheSetzen() {
-    // Language files come with their own step; the built-in texts need none.
-    SpeedButton5Click(this);
-    SpeedButton2Click(this);
-}
-
 void TForm1::WindowCreated(TForm& window) {
     if ((&window == Form6 || &window == Form5) && Groesse > 0 && Groesse != kDesignHeight)
         window.ScaleBy(Groesse, kDesignHeight);

@@ -66,9 +66,12 @@ void TForm1::designTipPage() {
     PlaceLabel(this, Label35, "Label35", Panel4, 60, 9, 282, {});
     Label35->SetColor(clInfoBk);
     Label35->Transparent = false;
+    Label35->SetTag(kDataLabelTag);
     Place(this, SpeedButton7, "SpeedButton7", Panel4, 346, 5, 24, 24, {}, "nächste Ziehung anzeigen");
     PlaceLabel(this, Label13, "Label13", Panel4, 374, 9, 100, "Quersumme");
     PlaceLabel(this, Losnummer, "Losnummer", Panel4, 478, 9, 68, {});
+    Label13->SetTag(kDataLabelTag);
+    Losnummer->SetTag(kDataLabelTag);
 
     for (int r = 0; r < kTipRows; ++r) {
         const RowNames& names = kRows[r];
@@ -90,8 +93,10 @@ void TForm1::designTipPage() {
         }
         PlaceLabel(this, this->*names.crossSum, names.crossSumName, page, kCrossSumLeft, top + 3, kCrossSumWidth, {});
         row.CrossSum = this->*names.crossSum;
+        row.CrossSum->SetTag(kDataLabelTag);
         PlaceLabel(this, this->*names.result, names.resultName, page, kResultLeft, top + 3, kResultWidth, {});
         row.Result = this->*names.result;
+        row.Result->SetTag(kDataLabelTag);
         Place(this, this->*names.button, names.buttonName, page, kEditButtonLeft, top, 22, kEditHeight, {},
               r >= 4 && r <= 7 ? kEditHintWithForm : kEditHint);
         row.EditButton = this->*names.button;

@@ -17,6 +17,7 @@ struct TFont {
     bool Bold = false;
     bool Italic = false;
     bool Underline = false;
+    int Charset = 1;  // the Windows character-set identifier; 1 is the default set
 
     int Height() const { return -MulDiv(Size, 96, 72); }
     bool operator==(const TFont&) const = default;

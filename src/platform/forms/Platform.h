@@ -44,6 +44,9 @@ public:
     virtual TFormatSettings UserFormatSettings() = 0;
     // The screen cursor changed (hourglass while busy).
     virtual void ScreenCursorChanged(TCursor) {}
+    // The program's texts switched to a language (a locale name such as "de"
+    // or "zh_CN"): the platform's own dialogs follow it where they can.
+    virtual void LanguageChanged(const std::string& /*locale*/) {}
     // The main window closed: end the message loop.
     virtual void Terminate() {}
 };

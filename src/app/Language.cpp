@@ -1,0 +1,124 @@
+// The language menu: a language is applied by loading its files from the
+// program folder's "land/"; the export writes the windows' current texts as
+// a base file and a translator's file.
+
+#include "app/LanguageFiles.h"
+#include "app/LottoZahlen.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/FileUtils.h"
+
+namespace {
+
+constexpr const char* kLanguageFolder = "land/";
+constexpr const char* kBaseFile = "Stellix.txt";
+
+// Every window of the application, in creation order.
+std::vector<TForm*> windows() {
+    std::vector<TForm*> result;
+    for (TComponent* c : Application->ComponentList())
+        if (auto* form = dynamic_cast<TForm*>(c)) result.push_back(form);
+    return result;
+}
+
+}  // namespace
+
+void TForm1::SpracheSetzen() {
+    if (const Language* language = LanguageByNumber(sprache)) chooseLanguage(*language);
+    SpeedButton5Click(this);
+    SpeedButton2Click(this);
+}
+
+void TForm1::chooseLanguage(const Language& language) {
+    for (size_t i = 0; i < Languages().size(); ++i)
+        LanguageItems[i]->SetChecked(&Languages()[i] == &language);
+    DateiLaden1Click(Home + kLanguageFolder + kBaseFile, language.Code);
+    sprache = language.Number;
+}
+
+void TForm1::languageItemClicked(int index) {
+    // A switch would replace the texts a running command keeps its state in
+    // (the calculate button's caption and its message).
+    if (LongCommandRunning()) return;
+    chooseLanguage(Languages()[static_cast<size_t>(index)]);
+}
+
+void TForm1::Deutsch1Click(TObject*) { languageItemClicked(0); }
+void TForm1::Englich1Click(TObject*) { languageItemClicked(1); }
+void TForm1::Franz1Click(TObject*) { languageItemClicked(2); }
+void TForm1::Spanisch1Click(TObject*) { languageItemClicked(3); }
+void TForm1::Italenisch1Click(TObject*) { languageItemClicked(4); }
+void TForm1::Russisch1Click(TObject*) { languageItemClicked(5); }
+void TForm1::rkisch1Click(TObject*) { languageItemClicked(6); }
+void TForm1::Niederlndisch1Click(TObject*) { languageItemClicked(7); }
+void TForm1::Polnisch1Click(TObject*) { languageItemClicked(8); }
+void TForm1::schechisch1Click(TObject*) { languageItemClicked(9); }
+void TForm1::Slowakisch1Click(TObject*) { languageItemClicked(10); }
+void TForm1::Ungarisch1Click(TObject*) { languageItemClicked(11); }
+void TForm1::Grischisch1Click(TObject*) { languageItemClicked(12); }
+void TForm1::Schwedisch1Click(TObject*) { languageItemClicked(13); }
+void TForm1::Norwegisch1Click(TObject*) { languageItemClicked(14); }
+void TForm1::Finnisch1Click(TObject*) { languageItemClicked(15); }
+void TForm1::Dnisch1Click(TObject*) { languageItemClicked(16); }
+void TForm1::Portugisisch1Click(TObject*) { languageItemClicked(17); }
+void TForm1::Chinese1Click(TObject*) { languageItemClicked(18); }
+
+void TForm1::DateiLaden1Click(const std::string& Dateiname, const std::string& Sprache) {
+    if (!FileExists(Dateiname)) return;
+    Memo1->WordWrap = false;
+    Memo1->Lines().LoadFromFile(Dateiname);
+    const std::string translationName = Dateiname + "." + Sprache;
+    const bool translated = FileExists(translationName);
+    if (translated) {
+        RichEdit1->WordWrap = false;
+        RichEdit1->Lines().LoadFromFile(translationName);
+    }
+    LoadLanguageTexts(windows(), Memo1->Lines(), translated ? &RichEdit1->Lines() : nullptr);
+
+    const std::string folder = ExtractFilePath(Dateiname);
+    const std::string radioName = folder + "Radio.txt." + Sprache;
+    if (FileExists(radioName)) {
+        TStringList items;
+        items.LoadFromFile(radioName);
+        ApplyRadioItems(*RadioGroup1, items);
+        ApplyRadioItems(*RadioGroup2, items);
+    }
+    const std::string messagesName = folder + "meldungen.txt." + Sprache;
+    if (FileExists(messagesName)) Memo2->Lines().LoadFromFile(messagesName);
+    Application->Services().LanguageChanged(QtLanguageName(Sprache));
+}
+
+void TForm1::Dateispeichern1Click(TObject*) {
+    if (LongCommandRunning()) return;
+    TSaveDialog& dialog = *SaveDialog1;
+    const std::string keptName = dialog.FileName, keptFilter = dialog.Filter, keptExt = dialog.DefaultExt;
+    // Its own name in the program folder: the dialog's last name is a tip
+    // file, which the export must not offer to overwrite.
+    dialog.FileName = Home + "Sprache.txt";
+    dialog.Filter = "Textdatei|*.txt";
+    dialog.DefaultExt = "txt";
+    const bool chosen = dialog.Execute();
+    const std::string fileName = dialog.FileName;
+    dialog.FileName = keptName;
+    dialog.Filter = keptFilter;
+    dialog.DefaultExt = keptExt;
+    if (!chosen) return;
+
+    const std::vector<LanguageRecord> records = ExportWindows(windows(), FormatSettings());
+    TStringList base;
+    base.SetEncoding(TEncoding::Ansi);
+    WriteBaseFile(records, base);
+    RichEdit1->Lines().Clear();
+    RichEdit1->PlainText = true;
+    for (const LanguageRecord& r : records) {
+        RichEdit1->Lines().Add(r.Caption);
+        RichEdit1->Lines().Add(r.Hint);
+    }
+    // Each file stands alone: a failure of one is shown and the other is
+    // still written.
+    Application->Invoke([&] { base.SaveToFile(fileName); });
+    Application->Invoke([&] {
+        TStringList trans(RichEdit1->Lines());
+        trans.SetEncoding(TEncoding::UTF16LE);
+        trans.SaveToFile(fileName + ".trans");
+    });
+}
