@@ -20,8 +20,6 @@ void TForm1::BitBtn3Click(TObject*) {}
 void TForm1::SpeedButton14Click(TObject*) {}
 void TForm1::BitBtn4Click(TObject*) {}
 void TForm1::BitBtn8Click(TObject*) {}
-void TForm1::BitBtn9Click(TObject*) {}
-void TForm1::BitBtn19Click(TObject*) {}
 void TForm1::SpeedButton17Click(TObject*) {}
 void TForm1::Aktualisieren1Click(TObject*) {}
 void TForm1::Dateispeichern1Click(TObject*) {}
