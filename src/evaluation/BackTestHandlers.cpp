@@ -97,7 +97,7 @@ void TForm1::BitBtn9Click(TObject* Sender) {
                                             Meldung(7),  Meldung(28), Meldung(45)};
             SaveReport(Home + kReportName, BackTestReportLines(texts, sums, cycles, UpDown8->Position()));
             OpenReport(Home + kReportName);
-        } catch (const std::exception&) {
+        } catch (...) {
             ShowMessage(Meldung(46));
         }
     } catch (...) {
@@ -112,6 +112,9 @@ void TForm1::BitBtn19Click(TObject* Sender) {
     const std::string question = Meldung(55) + " " + DateToStr(DateTimePicker1->Date()) + " " + Meldung(56);
     if (Application->MessageBox(question, Meldung(57), MB_YESNO) != IDYES) return;
 
+    // Its questions are modal boxes; a close asked for while one is up ends
+    // the loop and is carried out once the analysis is over.
+    TBusyScope busy(*this);
     LongCommandScope running(*this, LongCommand::BackTest);
     GridViewForRun view(*this);
     try {
@@ -176,7 +179,7 @@ void TForm1::BitBtn19Click(TObject* Sender) {
             const TDateTime shownBefore = ShownDrawDate;
             SpeedButton7Click(Sender);
             CountMatch(next, Gewinn);
-            goesOn = AnalysisGoesOn(marker, Datum1, shownBefore, ShownDrawDate);
+            goesOn = AnalysisGoesOn(marker, Datum1, shownBefore, ShownDrawDate) && !ClosePending();
         }
 
         Application->SetScreenCursor(crDefault);

@@ -330,6 +330,18 @@ TEST_F(BackTestWindow, NoAtAFoundDrawEndsWithoutAReport) {
     EXPECT_NE(f().Label29->Caption().find("15.11.24"), std::string::npos);
 }
 
+TEST_F(BackTestWindow, AnAnalysisClosedDuringAQuestionEndsItsLoopAndThenCloses) {
+    startWeekly(10);
+    h.platform.answerMessage(IDYES);
+    h.platform.answerInput("6");
+    h.platform.answerMessage(IDYES, [this] { f().Close(); });
+    f().BitBtn19->Click();
+    int next = 0;
+    for (size_t l = 9; l <= 14; ++l) next += std::stoi(reportLines().at(l).substr(8));
+    EXPECT_EQ(next, 1);
+    EXPECT_TRUE(f().Closed());
+}
+
 TEST_F(BackTestWindow, AThresholdThatIsNoWholeNumberShowsTheConversionError) {
     startWeekly(3);
     h.platform.answerMessage(IDYES);
