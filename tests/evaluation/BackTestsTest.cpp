@@ -6,6 +6,7 @@
 #include "platform/rtl/Random.h"
 #include "platform/rtl/TextEncoding.h"
 
+#include <filesystem>
 #include <optional>
 #include <sstream>
 
@@ -176,6 +177,18 @@ TEST_F(BackTestWindow, ALuckyNumberThatIsNoWholeNumberRunsNoCycle) {
     EXPECT_TRUE(empty(0));
     EXPECT_EQ(RandSeed, 555);
     EXPECT_TRUE(f().CheckBox20->Checked());
+}
+
+TEST_F(BackTestWindow, AReportThatCannotBeWrittenShowsTheBackTestsMessage) {
+    startWeekly(3);
+    f().CheckBox20->SetChecked(true);
+    std::filesystem::create_directories(h.dir.path() / "Test.txt" / "in the way");
+    backTest("1", {IDOK});
+    EXPECT_EQ(h.platform.messages.back().text, "Fehler bei Eingabe der Zufallszahl");
+    EXPECT_TRUE(h.platform.shellCalls.empty());
+    EXPECT_TRUE(f().CheckBox20->Checked());
+    EXPECT_EQ(f().BitBtn4->Caption(), "Tipps berechnen");
+    EXPECT_EQ(h.app->ScreenCursor(), crDefault);
 }
 
 TEST_F(BackTestWindow, AnyWholeNumberIsASeedAndCancelKeepsTheCurrentOne) {
