@@ -5,7 +5,6 @@
 
 void TForm1::TippwerkClick(TObject*) {}
 void TForm1::WarenkorbClick(TObject*) {}
-void TForm1::SpeedButton4Click(TObject*) {}
 void TForm1::BitBtn7Click(TObject*) {}
 void TForm1::Button6Click(TObject*) {}
 void TForm1::auswertungClick(TObject*) {}
