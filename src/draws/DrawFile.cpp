@@ -49,10 +49,23 @@ bool RewriteDrawFile(const std::string& path, const std::string& tempPath,
         DrawScan in(path);
         TFileOf<DrawRecord> out(tempPath);
         out.Rewrite();
-        copy(in, out);
-        // On disk before it takes the history's name.
-        out.Sync();
-        out.Close();
+        try {
+            copy(in, out);
+            // On disk before it takes the history's name.
+            out.Sync();
+            out.Close();
+        } catch (...) {
+            // A write, sync or close that failed leaves a cut sequence: it
+            // goes, and the history stays as it was.
+            if (out.IsOpen()) {
+                try {
+                    out.Close();
+                } catch (const EInOutError&) {
+                }
+            }
+            DeleteFile(tempPath);
+            throw;
+        }
         in.Close();
     }
     return RenameFile(tempPath, path);
