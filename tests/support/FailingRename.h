@@ -15,15 +15,12 @@ public:
     ~FailingRename() { SetRenameFunction(previous_); }
     FailingRename(const FailingRename&) = delete;
     FailingRename& operator=(const FailingRename&) = delete;
-    static int calls() { return calls_; }
 
 private:
     static int fail(const char*, const char*) {
-        ++calls_;
         errno = code_;
         return -1;
     }
     static inline int code_ = EXDEV;
-    static inline int calls_ = 0;
     RenameFunction previous_;
 };
