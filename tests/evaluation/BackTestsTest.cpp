@@ -341,6 +341,14 @@ TEST_F(BackTestWindow, NoAtAFoundDrawEndsWithoutAReport) {
     EXPECT_EQ(f().Datum1, friday(0));
     EXPECT_EQ(f().ShownDrawDate, friday(1));
     EXPECT_NE(f().Label29->Caption().find("15.11.24"), std::string::npos);
+
+    // "Löschen" deletes the draw the line shows, not the one the scan left.
+    f().BitBtn6->Click();
+    std::vector<TDateTime> dates;
+    for (const DrawRecord& d : readDraws(h.dir.file("ZahlenEU.dat"))) dates.push_back(d.Datum);
+    ASSERT_EQ(dates.size(), 9u);
+    EXPECT_EQ(dates[0], friday(0));
+    EXPECT_EQ(dates[1], friday(2));
 }
 
 TEST_F(BackTestWindow, AnAnalysisClosedDuringAQuestionEndsItsLoopAndThenCloses) {
