@@ -110,8 +110,10 @@ void TForm8::FormShow(TObject* Sender) {
     normalised.SetEncoding(Memo1->Lines().Encoding());
     Memo1->Lines().Assign(normalised);
 
+    // The block previews show the layout the window opens with.
     if (!readStoredLayout()) {
         BitBtn2Click(Sender);
+        Button1Click(Sender);
         return;
     }
     takeLayoutFromControls();
@@ -127,6 +129,7 @@ void TForm8::FormShow(TObject* Sender) {
         frxPreview1->Refresh();
     }
     Tippsetzen();
+    Button1Click(Sender);
 }
 
 bool TForm8::readStoredLayout() {

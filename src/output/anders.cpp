@@ -107,8 +107,8 @@ void TForm8::design() {
     PlaceCheck(this, CheckBox4, "CheckBox4", s, 160, 90, 140, "unten Beginnen", false);
     caption("Label25", s, 8, 120, 60, "Abstand :");
     PlaceCounter(this, Edit13, "Edit13", UpDown11, "UpDown11", s, 70, 118, -1000, 1000, 163, 44);
-    caption("Label26", s, 130, 120, 60, "Einrücken:");
-    PlaceCounter(this, Edit15, "Edit15", UpDown12, "UpDown12", s, 192, 118, -1000, 1000, 0, 44);
+    caption("Label26", s, 132, 120, 70, "Einrücken:");
+    PlaceCounter(this, Edit15, "Edit15", UpDown12, "UpDown12", s, 206, 118, -1000, 1000, 0, 44);
     Place(this, StringGrid2, "StringGrid2", s, 8, 150, 200, 120);
 
     // "Zahlen": the tips.
