@@ -68,8 +68,12 @@ bool PrintWithDialog(const TPreparedPage& page, QWidget* parent) {
     if (dialog.exec() != QDialog::Accepted) return false;
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    const QRect paper = printer.pageLayout().fullRectPixels(printer.resolution());
-    PaintPreparedPage(painter, page, QRectF(QPointF(0, 0), QSizeF(paper.size())));
+    // The marks go at their true distances from the paper's corner, even on
+    // other paper than the template's: a pre-printed slip is measured in
+    // millimetres, not in fractions of the sheet.
+    const double dotsPerMm = printer.resolution() / 25.4;
+    PaintPreparedPage(painter, page,
+                      QRectF(0, 0, page.Paper.PaperWidth * dotsPerMm, page.Paper.PaperHeight * dotsPerMm));
     return painter.end();
 }
 
