@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace {
 
 // The shipped slip with the marks of "3,11,19,27,44,2,9" in slot 1.
@@ -82,8 +84,14 @@ TEST(ReportPainting, APdfHasOnePageOfTheTemplatesPaper) {
     const std::string pdf = readFileBytes(path.toStdString());
     ASSERT_EQ(pdf.rfind("%PDF", 0), 0u);
     EXPECT_NE(pdf.find("/Count 1"), std::string::npos);
-    // A4 is 595 × 842 points.
-    EXPECT_NE(pdf.find("/MediaBox [0 0 595"), std::string::npos) << pdf.substr(0, 2000);
+    // A4 is 595.3 × 841.9 points.
+    const size_t box = pdf.find("/MediaBox [");
+    ASSERT_NE(box, std::string::npos);
+    double x0 = -1, y0 = -1, width = 0, height = 0;
+    ASSERT_EQ(std::sscanf(pdf.c_str() + box, "/MediaBox [%lf %lf %lf %lf", &x0, &y0, &width, &height), 4);
+    EXPECT_NEAR(width, 595.3, 1);
+    EXPECT_NEAR(height, 841.9, 1);
+    EXPECT_EQ(pdf.find("/MediaBox [", box + 1), std::string::npos);
 }
 
 TEST(ReportPainting, PaperCodesAreQtsPageSizesAndComeBack) {
