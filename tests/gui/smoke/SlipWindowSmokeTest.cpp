@@ -28,7 +28,7 @@ namespace {
 // instead of asking for a printer.
 class SlipPlatform : public Platform {
 public:
-    explicit SlipPlatform(Platform& qt) : qt_(qt) {}
+    SlipPlatform(Platform& qt, std::vector<TPreparedPage>& printed) : qt_(qt), printed_(printed) {}
     int MessageBox(const std::string& text, const std::string& caption, int) override {
         ADD_FAILURE() << "message box: " << text << " (" << caption << ")";
         return IDOK;
@@ -57,14 +57,13 @@ public:
     void ScreenCursorChanged(TCursor cursor) override { qt_.ScreenCursorChanged(cursor); }
     void Terminate() override { qt_.Terminate(); }
     bool PrintPage(const TPreparedPage& page) override {
-        printed.push_back(page);
+        printed_.push_back(page);
         return true;
     }
 
-    std::vector<TPreparedPage> printed;
-
 private:
     Platform& qt_;
+    std::vector<TPreparedPage>& printed_;
 };
 
 std::string picture(const std::string& name) { return std::string(GUI_TEST_OUTPUT_DIR) + "/" + name; }
@@ -82,7 +81,7 @@ TEST(SlipWindowSmoke, OpensWithThePreviewOfTheShippedSlipPrintsAndKeepsTheLayout
     TRegistry::SetHiveFolder(config.home());
     qputenv("QT_QPA_PLATFORM", "offscreen");
 
-    SlipPlatform* platform = nullptr;
+    std::vector<TPreparedPage> printed;  // outlives the platform, which ends with the run
     bool shown = false;
     auto inSlip = [&] {
         TForm8& slip = *Form8;
@@ -123,17 +122,12 @@ TEST(SlipWindowSmoke, OpensWithThePreviewOfTheShippedSlipPrintsAndKeepsTheLayout
             CreateProgram(app);
             QTimer::singleShot(0, [&] { drive(); });
         },
-        [&](Platform& qt) {
-            auto wrapped = std::make_unique<SlipPlatform>(qt);
-            platform = wrapped.get();
-            return wrapped;
-        });
+        [&](Platform& qt) { return std::make_unique<SlipPlatform>(qt, printed); });
     EXPECT_EQ(exitCode, 0);
     EXPECT_TRUE(shown);
-    ASSERT_NE(platform, nullptr);
-    ASSERT_EQ(platform->printed.size(), 1u);
+    ASSERT_EQ(printed.size(), 1u);
     int marks = 0;
-    for (const TPreparedMemo& m : platform->printed[0].Memos) marks += m.Text == "x";
+    for (const TPreparedMemo& m : printed[0].Memos) marks += m.Text == "x";
     EXPECT_EQ(marks, 7);
     EXPECT_NE(readFileBytes(config.file("HKEY_CURRENT_USER.reg")).find("\\Stellix\\druck]"), std::string::npos);
     TRegistry::SetHiveFolder("");
