@@ -13,10 +13,12 @@ jobs="${FUZZ_JOBS:-$(nproc)}"
 build="${FUZZ_BUILD_DIR:-build-asan}"
 
 scripts/setup.sh
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DSTELLIX_FUZZ=ON -DSTELLIX_GUI=OFF "${launcher[@]}" >/dev/null
+# The compiler is chosen when the folder is first configured only: naming it
+# again on a configured folder may start the build over.
+compiler=()
+[ -f "$build/CMakeCache.txt" ] || compiler=(-DCMAKE_CXX_COMPILER=clang++)
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${compiler[@]}" \
+  -DSTELLIX_FUZZ=ON -DSTELLIX_GUI=OFF >/dev/null
 cmake --build "$build" --target fuzzers -j "$jobs"
 
 # The program folders of the targets live in memory where the system allows:

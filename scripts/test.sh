@@ -9,7 +9,9 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$(nproc)"
 (cd build && ctest --output-on-failure -j "$(nproc)")
 
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+compiler=()
+[ -f build-asan/CMakeCache.txt ] || compiler=(-DCMAKE_CXX_COMPILER=clang++)
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo "${compiler[@]}" \
   -DSTELLIX_FUZZ=ON -DSTELLIX_GUI=OFF
 cmake --build build-asan --target core_tests platform_tests -j "$(nproc)"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
