@@ -6,7 +6,6 @@
 void TForm1::TippwerkClick(TObject*) {}
 void TForm1::auswertungClick(TObject*) {}
 void TForm1::SpeedButton27Click(TObject*) {}
-void TForm1::OnlineTippClick(TObject*) {}
 void TForm1::SpeedButton8Click(TObject*) {}
 void TForm1::BitBtn2Click(TObject*) {}
 void TForm1::Aktualisieren1Click(TObject*) {}
