@@ -7,8 +7,6 @@
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/Random.h"
 
-#include <cmath>
-
 TForm5* Form5 = nullptr;
 
 namespace {
@@ -26,16 +24,6 @@ double ExtraGamesCost(int tips, bool spiel77, bool super6, bool glueck) {
     if (super6) cost += 1.25;
     if (glueck) cost += 5;
     return cost;
-}
-
-std::string CostText(double amount, const TFormatSettings& settings) {
-    const long long cents = std::llround(std::fabs(amount) * 100);
-    std::string whole = std::to_string(cents / 100);
-    for (int at = static_cast<int>(whole.size()) - 3; at > 0; at -= 3)
-        whole.insert(static_cast<std::size_t>(at), 1, settings.ThousandSeparator);
-    const int rest = static_cast<int>(cents % 100);
-    return std::string(amount < 0 && cents > 0 ? "-" : "") + whole + settings.DecimalSeparator +
-           static_cast<char>('0' + rest / 10) + static_cast<char>('0' + rest % 10) + " €";
 }
 
 TForm5::TForm5(TComponent* owner) : TForm(owner) {
@@ -137,7 +125,7 @@ void TForm5::FormShow(TObject*) {
 void TForm5::glueckClick(TObject*) {
     if (glueck->Checked() && !Spiel77->Checked() && !Super6->Checked()) Super6->SetChecked(true);
     const double cost = ExtraGamesCost(Tipp, Spiel77->Checked(), Super6->Checked(), glueck->Checked());
-    Label4->SetCaption(CostText(cost, FormatSettings()));
+    Label4->SetCaption(FormatCurrency(cost, FormatSettings()));
 }
 
 void TForm5::SpeedButton2Click(TObject*) {

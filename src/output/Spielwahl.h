@@ -57,6 +57,3 @@ extern TForm5* Form5;
 
 // What the extra games cost for a number of tips, in the currency's units.
 double ExtraGamesCost(int tips, bool spiel77, bool super6, bool glueck);
-// An amount in euros as the settings write money: two decimals, thousands
-// grouped, the symbol after a blank ("1.234,50 €").
-std::string CostText(double amount, const TFormatSettings& settings);

@@ -1,11 +1,11 @@
 #include "output/TicketNumber.h"
 
 #include "draws/DrawRecord.h"
+#include "output/MakerFolder.h"
 #include "platform/rtl/FileUtils.h"
 
 #include <algorithm>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,29 +15,16 @@ namespace {
 // The sibling file has a few thousand draws; anything far larger is no such file.
 constexpr std::size_t kMaxSiblingFileSize = 64u * 1024 * 1024;
 
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
-}
-
-// The entry of `folder` (with its "/") named `name` without regard to case:
-// the name as written when it exists, else the first match in byte order.
-std::string matchEntry(const std::string& folder, const std::string& name) {
-    struct stat st {};
-    if (::stat((folder + name).c_str(), &st) == 0) return name;
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return {};
-    std::vector<std::string> matches;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string entryName = entry->d_name;
-        if (entryName != "." && entryName != ".." && sameNameIgnoringCase(entryName, name))
-            matches.push_back(entryName);
-    }
-    ::closedir(dir);
-    if (matches.empty()) return {};
-    return *std::min_element(matches.begin(), matches.end());
+// The folder the maker's products share: the maker's folder of the program
+// folder, else the folder the program folder is in.
+std::string makerBase(const std::string& programFolder) {
+    const std::string folder = IncludeTrailingPathDelimiter(programFolder);
+    const std::string maker = MakerFolder(folder);
+    const std::string withoutSlash = folder.substr(0, folder.size() - 1);
+    const std::size_t slash = withoutSlash.rfind('/');
+    const std::string last = slash == std::string::npos ? withoutSlash : withoutSlash.substr(slash + 1);
+    if (maker != folder || SameNameIgnoringCase(last, "velmarck")) return maker;
+    return slash == std::string::npos ? std::string() : withoutSlash.substr(0, slash + 1);
 }
 
 bool sameDigits(const TicketDigits& digits, int from, const uint8_t* bytes) {
@@ -80,35 +67,10 @@ SiblingDraws ReadSiblingDraws(const std::string& path) {
     return ParseSiblingDraws(bytes);
 }
 
-std::string SiblingDrawFolder(const std::string& programFolder) {
-    const std::string folder = IncludeTrailingPathDelimiter(programFolder);
-    std::size_t start = 0;
-    while (start < folder.size()) {
-        const std::size_t end = folder.find('/', start);
-        if (sameNameIgnoringCase(std::string_view(folder).substr(start, end - start), "velmarck"))
-            return folder.substr(0, end + 1) + "tippwerk/";
-        start = end + 1;
-    }
-    // The parent: the folder without its last component.
-    std::string parent = folder.substr(0, folder.size() - 1);
-    const std::size_t slash = parent.rfind('/');
-    parent = slash == std::string::npos ? std::string() : parent.substr(0, slash + 1);
-    return parent + "tippwerk/";
-}
+std::string SiblingDrawFolder(const std::string& programFolder) { return makerBase(programFolder) + "tippwerk/"; }
 
 std::string FindSiblingDrawFile(const std::string& programFolder) {
-    const std::string expected = SiblingDrawFolder(programFolder);
-    // The folder above "tippwerk/" exists as found; the last two names may
-    // differ in case.
-    const std::string base = expected.substr(0, expected.size() - std::string("tippwerk/").size());
-    const std::string folder = matchEntry(base.empty() ? "./" : base, "tippwerk");
-    if (folder.empty()) return {};
-    const std::string folderPath = base + folder + "/";
-    const std::string name = matchEntry(folderPath, kSiblingDrawFileName);
-    if (name.empty()) return {};
-    struct stat st {};
-    if (::stat((folderPath + name).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
-    return folderPath + name;
+    return FindFileIgnoringCase(makerBase(programFolder), std::string("tippwerk/") + kSiblingDrawFileName);
 }
 
 bool DrawRejectsTicket(const SiblingDraw& draw, const TicketDigits& digits, int level) {
