@@ -8,7 +8,6 @@ void TForm1::WarenkorbClick(TObject*) {}
 void TForm1::SpeedButton4Click(TObject*) {}
 void TForm1::BitBtn7Click(TObject*) {}
 void TForm1::Button6Click(TObject*) {}
-void TForm1::auswertungClick(TObject*) {}
 void TForm1::SpeedButton27Click(TObject*) {}
 void TForm1::OnlineTippClick(TObject*) {}
 void TForm1::BitBtn20Click(TObject*) {}
