@@ -452,6 +452,8 @@ private:
     void bindTo(const TComponent* control, const char* event, const char* name, Event& target, Handler handler);
 
     LongCommand runningCommand_ = LongCommand::None;
+    // A chart replay tick is running: the timer never enters a second one.
+    bool replayTickRunning_ = false;
     std::array<TipRow, kTipRows> tipRows_{};
     std::array<TEdit*, 105> tipEdits_{};  // by edit number
     std::vector<EventBinding> bindings_;
