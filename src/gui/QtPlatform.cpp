@@ -7,6 +7,7 @@
 #include "gui/LocaleSettings.h"
 #include "gui/Shell.h"
 #include "gui/SoundPlayer.h"
+#include "gui/ReportPreviewPeer.h"
 #include "gui/Text.h"
 
 #include "platform/forms/Application.h"
@@ -128,6 +129,10 @@ void QtPlatform::ShowModal(TForm& form) {
     // A run that ended without a result (the application quit, say) is a cancel.
     if (form.ModalResult() == mrNone) form.SetModalResult(mrCancel);
 }
+
+bool QtPlatform::PrintPage(const TPreparedPage& page) { return PrintWithDialog(page, DialogParent()); }
+
+bool QtPlatform::PageSetupDialog(TPageSettings& paper) { return PageSetupWithDialog(paper, DialogParent()); }
 
 void QtPlatform::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 

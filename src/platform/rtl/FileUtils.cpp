@@ -16,6 +16,16 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+RenameFunction renameFunction = &std::rename;
+}
+
+RenameFunction SetRenameFunction(RenameFunction rename) {
+    RenameFunction previous = renameFunction;
+    renameFunction = rename ? rename : &std::rename;
+    return previous;
+}
+
 bool FileExists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
@@ -29,7 +39,7 @@ bool DirectoryExists(const std::string& path) {
 bool DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
 bool RenameFile(const std::string& from, const std::string& to) {
-    return std::rename(from.c_str(), to.c_str()) == 0;
+    return renameFunction(from.c_str(), to.c_str()) == 0;
 }
 
 bool ForceDirectories(const std::string& path) {
@@ -135,7 +145,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
         ok = false;
         code = errno;
     }
-    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
+    if (ok && renameFunction(temp.c_str(), target.c_str()) != 0) {
         ok = false;
         code = errno;
     }
