@@ -171,6 +171,17 @@ TEST_F(OnlineSubmission, ThirteenTipsMakeTwoScriptsWithAConfirmationBetween) {
     EXPECT_EQ(readFileBytes(tipFile("20250214.zlt")).substr(0, 17), "1\t2\t3\t4\t5\t\t\t2\t9\r\n");
 }
 
+TEST_F(OnlineSubmission, ATipListKeptInUtf16IsReadAsText) {
+    registerRobot(HKEY_CURRENT_USER, robotFolder);
+    showList({"7\t8\t9\t10\t11\t\t\t3\t4"});
+    f.Gewinnzahlen->Items().SetEncoding(TEncoding::UTF16LE);
+    chooseOk("1", "", "2", "");
+    f.OnlineTipp->Click();
+    EXPECT_EQ(readFileBytes(tipFile("20250214.zlt")).substr(0, 2), "\xff\xfe");
+    EXPECT_EQ(tipLines(filledScript())[0], "TIPP 1 7 8 9 10 11 STERNE 3 4");
+    EXPECT_EQ(h.platform.programs.size(), 1u);
+}
+
 TEST_F(OnlineSubmission, WithoutARobotTheInstallerIsOfferedAndNothingIsStarted) {
     fillGrid(2);
     h.platform.answerMessage(IDYES);
@@ -267,6 +278,46 @@ TEST_F(OnlineSubmission, AFailedStartIsReportedAndTheBatchesStop) {
     ASSERT_EQ(h.platform.messages.size(), 1u);
     EXPECT_EQ(h.platform.messages[0].text.rfind("Der Tipp-Kurier konnte nicht gestartet werden", 0), 0u);
     EXPECT_EQ(h.platform.programs.size(), 1u);
+}
+
+TEST_F(OnlineSubmission, BothWindowsHoldTheirControlsAsDesigned) {
+    EXPECT_EQ(submission.Caption(), "Tipp Online abgaben");
+    EXPECT_EQ(std::vector<std::string>(submission.ComboBox1->Items().begin(), submission.ComboBox1->Items().end()),
+              (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "100"}));
+    EXPECT_EQ(submission.ComboBox1->Text(), "1");
+    EXPECT_EQ(submission.Label1->Caption(), "Anzahl der Ziehungen:");
+    EXPECT_EQ(submission.Label2->Caption(), "Preis:");
+    for (TControl* hidden : std::initializer_list<TControl*>{submission.Label2, submission.Label3,
+                                                             submission.CheckBox1, submission.CheckBox2,
+                                                             submission.CheckBox3, submission.Memo1})
+        EXPECT_FALSE(hidden->Visible()) << hidden->Name();
+    EXPECT_FALSE(submission.CheckBox1->Checked());
+    EXPECT_EQ(submission.CheckBox1->Caption(), "Dauerspiel?");
+    EXPECT_EQ(submission.CheckBox2->Caption(), "Di/Tue/Ma");
+    EXPECT_EQ(submission.CheckBox3->Caption(), "Fr /Ve/Vie");
+    EXPECT_EQ(submission.SpeedButton14->Caption(), "Tipp an Onlineportal übergeben");
+    EXPECT_EQ(submission.BitBtn1->Kind(), TBitBtnKind::bkAbort);
+
+    EXPECT_EQ(chooser.Caption(), "Script für Zahlenübergabe auswählen!");
+    EXPECT_EQ(chooser.Label1->Caption(), "Zedevuvid Click-Script File");
+    EXPECT_EQ(chooser.GroupBox1->Caption(), "Parameter ");
+    const std::pair<TLabel*, TEdit*> parameters[] = {{chooser.Label2, chooser.LabeledEdit2},
+                                                     {chooser.Label3, chooser.LabeledEdit3},
+                                                     {chooser.Label4, chooser.LabeledEdit4},
+                                                     {chooser.Label5, chooser.LabeledEdit5}};
+    const char* const captions[] = {"ZAHL1", "ZAHL2", "TEXT1", "TEXT2"};
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(parameters[i].first->Caption(), captions[i]);
+        EXPECT_EQ(parameters[i].second->Parent(), chooser.GroupBox1);
+    }
+    EXPECT_EQ(chooser.BitBtn2->Kind(), TBitBtnKind::bkOK);
+    EXPECT_EQ(chooser.BitBtn3->Kind(), TBitBtnKind::bkCancel);
+    EXPECT_EQ(chooser.OpenDialog1->DefaultExt, "zks");
+    EXPECT_EQ(chooser.OpenDialog1->Filter, "Zedevuvid Click Script|*.zks");
+    EXPECT_EQ(chooser.IdHTTP1->UserAgent, "Mozilla/3.0 (compatible; Indy Library)");
+    EXPECT_EQ(chooser.IdHTTP1->Accept, "text/html, */*");
+    EXPECT_TRUE(chooser.IdHTTP1->AllowCookies);
+    EXPECT_TRUE(chooser.IdHTTP1->ProxyHost.empty());
 }
 
 TEST_F(OnlineSubmission, ThePriceIsShownAsCurrency) {

@@ -243,3 +243,28 @@ TEST(Convert, FloatToStrFFixedKeepsPrecisionAndDecimalsAndSwitchesToScientific)
     EXPECT_EQ(FloatToStrF(1e7, TFloatFormat::ffGeneral, 7, 0, German), "1E7");
     EXPECT_EQ(FloatToStrF(1.5, TFloatFormat::ffGeneral, 7, 0, German), "1,5");
 }
+
+TEST(Convert, FormatCurrencyGroupsRoundsAndPlacesTheSymbol)
+{
+    TFormatSettings s = TFormatSettings::German();
+    struct Case {
+        double value;
+        int format;
+        const char* expected;
+    } cases[] = {
+        {2.3, 3, "2,30 €"},
+        {27.6, 3, "27,60 €"},
+        {2760, 3, "2.760,00 €"},
+        {1234567.891, 3, "1.234.567,89 €"},
+        {0.005, 3, "0,01 €"},
+        {-11.5, 3, "-11,50 €"},
+        {-0.001, 3, "0,00 €"},
+        {0, 0, "€0,00"},
+        {1, 1, "1,00€"},
+        {1, 2, "€ 1,00"},
+    };
+    for (const Case& c : cases) {
+        s.CurrencyFormat = c.format;
+        EXPECT_EQ(FormatCurrency(c.value, s), c.expected) << c.value;
+    }
+}
