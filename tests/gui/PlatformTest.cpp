@@ -7,6 +7,7 @@
 #include "gui/LocaleSettings.h"
 #include "gui/Shell.h"
 
+#include "platform/rtl/Convert.h"
 #include "platform/rtl/DateTime.h"
 
 #include <QAbstractButton>
@@ -62,6 +63,20 @@ TEST(LocaleSettings, OtherLocalesKeepTheirOrderWithFourDigitYears) {
     EXPECT_EQ(DateToStr(EncodeDate(2025, 2, 11), us), "2/11/2025");
     EXPECT_EQ(gui::QtDatePattern(us.ShortDateFormat, us.DateSeparator), "M/d/yyyy");
     EXPECT_EQ(gui::QtDatePattern("dd.mm.yyyy", '.'), "dd.MM.yyyy");
+}
+
+TEST(LocaleSettings, MoneyIsWrittenTheLocalesWay) {
+    const struct {
+        QLocale locale;
+        const char* written;
+    } cases[] = {
+        {QLocale(QLocale::German, QLocale::Germany), "1.150,00 €"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), "$1,150.00"},
+    };
+    for (const auto& c : cases) {
+        const TFormatSettings s = gui::FormatSettingsFromLocale(c.locale);
+        EXPECT_EQ(FormatCurrency(1150, s), c.written);
+    }
 }
 
 TEST(FileDialogFilters, BecomeQtNameFilters) {
