@@ -1,5 +1,7 @@
 #include "platform/forms/Control.h"
 
+#include "platform/forms/ComCtrls.h"
+
 #include <algorithm>
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {}
@@ -181,6 +183,7 @@ void TControl::ScaleBy(int M, int D) {
 }
 
 void TControl::Click() {
+    TUpDown::ShowPendingPositions();
     if (OnClick) OnClick(this);
 }
 

@@ -154,7 +154,7 @@ public:
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
     void DoEnter();
-    void DoExit();
+    virtual void DoExit();
 
 protected:
     void ChangeScale(int M, int D) override;

@@ -22,6 +22,11 @@ void TEdit::SetText(const std::string& s) {
     if (OnChange) OnChange(this);
 }
 
+void TEdit::DoExit() {
+    if (upDown_) upDown_->ShowPosition();
+    TWinControl::DoExit();
+}
+
 void TEdit::SetReadOnly(bool v) {
     if (v == readOnly_) return;
     readOnly_ = v;

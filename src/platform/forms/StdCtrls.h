@@ -43,6 +43,8 @@ public:
     void SetReadOnly(bool v);
     // The counter whose position the edit shows, or nullptr.
     TUpDown* AssociatedUpDown() const { return upDown_; }
+    // A counter's edit that is left shows the counter's position again.
+    void DoExit() override;
     TNotifyEvent OnChange;
 
 private:
