@@ -117,6 +117,12 @@ void TListBox::SetTabWidth(int w) {
     Changed(TProperty::TabWidth);
 }
 
+void TListBox::SetTabRun(int run) {
+    if (run == tabRun_) return;
+    tabRun_ = run;
+    Changed(TProperty::TabWidth);
+}
+
 int TListBox::ItemAtPos(int x, int y) const {
     if (x < 0 || y < 0 || x >= Width() || ItemHeight <= 0) return -1;
     int index = topIndex_ + y / ItemHeight;

@@ -146,6 +146,10 @@ public:
     // Tab stops in dialog units, as the list box expands TABs.
     int TabWidth() const { return tabWidth_; }
     void SetTabWidth(int w);
+    // A run of this many TABs in a line is drawn as one TAB (0: every TAB
+    // is drawn), for lines whose readers take such a run as one separator.
+    int TabRun() const { return tabRun_; }
+    void SetTabRun(int run);
     int ItemHeight = 16;
     // The line under a point of the client area, or -1.
     int ItemAtPos(int x, int y) const;
@@ -155,6 +159,7 @@ private:
     int itemIndex_ = -1;
     int topIndex_ = 0;
     int tabWidth_ = 0;
+    int tabRun_ = 0;
 };
 
 class TComboBox : public TWinControl {
