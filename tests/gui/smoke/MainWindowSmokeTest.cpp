@@ -122,6 +122,16 @@ TEST(MainWindowSmoke, StartsShowsEveryPageTakesATipAndCloses) {
                 QString::fromStdString(picture((std::string("chart_") + name + ".png").c_str())));
         }
 
+        // Maximised, the chart grows with the window and keeps its labels
+        // and its bottom title in the part of it that the window shows.
+        QWidget* window = gui::WidgetOf(f)->window();
+        window->showMaximized();
+        settle();
+        EXPECT_GT(gui::WidgetOf(*f.Chart1)->height(), 500);
+        window->grab().save(QString::fromStdString(picture("chart_pairs_with_maximised.png")));
+        window->showNormal();
+        settle();
+
         // The list view after a calculation of 12 tips in the grid, taken
         // over, and one in the list view: every line shows its five numbers
         // and both stars without scrolling.
