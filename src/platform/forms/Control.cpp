@@ -195,6 +195,12 @@ void TControl::MouseDown(TMouseButton b, TShiftState s, int x, int y) {
     if (OnMouseDown) OnMouseDown(this, b, s, x, y);
 }
 
+TMouseActivate TControl::MouseActivate(TMouseButton b, TShiftState s, int x, int y, int hitTest) {
+    TMouseActivate result = TMouseActivate::maDefault;
+    if (OnMouseActivate) OnMouseActivate(this, b, s, x, y, hitTest, result);
+    return result;
+}
+
 void TControl::MouseUp(TMouseButton b, TShiftState s, int x, int y) {
     if (OnMouseUp) OnMouseUp(this, b, s, x, y);
 }
