@@ -82,6 +82,8 @@ TEST(MainWindowSmoke, StartsShowsEveryPageTakesATipAndCloses) {
     bool drove = false;
     auto drive = [&] {
         TForm1& f = *Form1;
+        // Qt's own dialog texts are German, as the program's are.
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
         auto* tabs = qobject_cast<QTabWidget*>(gui::WidgetOf(*f.PageControl1));
         ASSERT_NE(tabs, nullptr);
         int shown = 0;
