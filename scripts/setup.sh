@@ -10,6 +10,7 @@ packages=(
   libcurl4-openssl-dev libpugixml-dev libcpp-httplib-dev
   xvfb xauth fonts-dejavu-core fonts-liberation
   qt6-translations-l10n
+  clang libclang-rt-14-dev llvm-14
 )
 
 missing=()

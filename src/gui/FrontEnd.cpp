@@ -6,6 +6,7 @@
 #include "gui/Guard.h"
 #include "gui/QtPlatform.h"
 #include "gui/QtTranslation.h"
+#include "gui/ReportPreviewPeer.h"
 
 #include "platform/forms/Application.h"
 #include "platform/rtl/FileUtils.h"
@@ -22,6 +23,7 @@ int RunFrontEnd(int argc, char** argv, const std::string& programFolder,
     QtPlatform platform(programFolder);
     std::unique_ptr<Platform> wrapped = wrap ? wrap(platform) : nullptr;
     RegisterChartPeer();
+    RegisterReportPreviewPeer();
     int exitCode = 0;
     {
         // Reads the user's regional settings into the runtime's.

@@ -5,6 +5,7 @@
 
 #include "platform/forms/Application.h"
 #include "platform/forms/Dialogs.h"
+#include "platform/report/Report.h"
 
 #include <deque>
 #include <functional>
@@ -49,6 +50,8 @@ public:
     std::vector<Message> messages;
     std::vector<std::string> inputPrompts;
     std::vector<std::string> fileDialogFilters;
+    // The file name each file dialog proposed when it opened.
+    std::vector<std::string> fileDialogNames;
     std::vector<std::string> modalForms;
     std::vector<ShellCall> shellCalls;
     std::vector<std::string> sounds;
@@ -77,6 +80,17 @@ public:
     TFormatSettings UserFormatSettings() override { return settings; }
     void Terminate() override { terminated = true; }
 
+    // Printing: every page printed is kept; false makes the print dialog
+    // cancelled.
+    bool printConfirmed = true;
+    std::vector<TPreparedPage> printedPages;
+    bool PrintPage(const TPreparedPage& page) override;
+    // The page set-up: the paper the user confirms; nullopt cancels. The
+    // paper each dialog opened with is kept.
+    void answerPageSetup(std::optional<TPageSettings> paper);
+    std::vector<TPageSettings> pageSetups;
+    bool PageSetupDialog(TPageSettings& paper) override;
+
 private:
     bool executeFileDialog(TCommonFileDialog& dialog);
 
@@ -93,4 +107,5 @@ private:
     std::deque<FileAnswer> fileAnswers_;
     std::deque<std::function<void(TForm&)>> modalAnswers_;
     std::deque<std::function<void()>> pending_;
+    std::deque<std::optional<TPageSettings>> pageSetupAnswers_;
 };
