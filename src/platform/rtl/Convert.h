@@ -35,6 +35,11 @@ double StrToFloatDef(const std::string& text, double def);
 std::string FloatToStr(double value, const TFormatSettings& settings);
 std::string FloatToStr(double value);
 
+// An amount of money in the settings' currency format: rounded to
+// CurrencyDecimals, thousands grouped, the symbol placed by CurrencyFormat,
+// a minus sign in front ("-2,30 €").
+std::string FormatCurrency(double value, const TFormatSettings& settings);
+
 // Nearest integer with exact halves to the even neighbour (2.5 -> 2,
 // 3.5 -> 4); Trunc cuts toward zero. A value outside the 64-bit range, or
 // not a number, raises Exception("Ungültige Gleitkommaoperation").
