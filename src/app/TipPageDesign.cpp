@@ -110,12 +110,17 @@ void TForm1::designTipPage() {
     Label23->SetShowHint(false);
     Label23->SetTag(8);
 
-    // The tip list takes the grid's place in the list view.
+    // The tip list takes the grid's place in the list view, wide enough for
+    // a tip's seven fields at its tab stops beside a scroll bar; its lines
+    // are drawn as every reader takes them, three TABs as one, so that
+    // lines from the grid and from tip files stand in the same columns.
     int gridHeight = kTipRows * kRowPitch - 3;
-    Place(this, Gewinnzahlen, "Gewinnzahlen", page, kLabelLeft, kGridTop, kCrossSumLeft - kLabelLeft - 2, gridHeight);
+    constexpr int kResultsLeft = kCrossSumLeft + 24, kResultsRight = kEditButtonLeft + 22;
+    Place(this, Gewinnzahlen, "Gewinnzahlen", page, kLabelLeft, kGridTop, kResultsLeft - kLabelLeft - 2, gridHeight);
     Gewinnzahlen->SetTabWidth(20);
+    Gewinnzahlen->SetTabRun(3);
     Gewinnzahlen->SetVisible(false);
-    Place(this, Gewinne, "Gewinne", page, kCrossSumLeft, kGridTop, kEditButtonLeft + 22 - kCrossSumLeft, gridHeight);
+    Place(this, Gewinne, "Gewinne", page, kResultsLeft, kGridTop, kResultsRight - kResultsLeft, gridHeight);
     Gewinne->SetTabWidth(20);
     Gewinne->SetVisible(false);
 

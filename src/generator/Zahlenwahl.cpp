@@ -17,7 +17,9 @@ namespace {
 // The boxes stand in rows of seven; 50 starts an eighth row alone.
 constexpr int kBoxesPerRow = 7;
 constexpr int kBoxLeft = 8, kBoxTop = 8, kBoxWidth = 44, kBoxHeight = 17;
-constexpr int kBoxPitchX = 48, kBoxPitchY = 22;
+// Wide enough for the status text of the highest number with a
+// three-digit weight.
+constexpr int kBoxPitchX = 60, kBoxPitchY = 22;
 constexpr int kBoxRows = 8;
 constexpr int kClientWidth = 2 * kBoxLeft + (kBoxesPerRow - 1) * kBoxPitchX + kBoxWidth;
 constexpr int kBoxArea = kBoxTop + kBoxRows * kBoxPitchY + 4;
@@ -98,6 +100,8 @@ void TForm6::bindEvents() {
             CheckBox1MouseDown(s, b, sh, x, y);
         };
         box->OnMouseMove = [this](TObject* s, TShiftState sh, int x, int y) { CheckBox2MouseMove(s, sh, x, y); };
+        box->OnMouseActivate = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y, int hit,
+                                      TMouseActivate& activate) { CheckBox1MouseActivate(s, b, sh, x, y, hit, activate); };
     }
     BitBtn4->OnClick = [this](TObject* s) { BitBtn4Click(s); };
     SpeedButton1->SetGlyph("save");
@@ -160,6 +164,10 @@ void TForm6::CheckBox1MouseDown(TObject* Sender, TMouseButton Button, TShiftStat
 }
 
 void TForm6::CheckBox2MouseMove(TObject* Sender, TShiftState, int, int) {
+    if (auto* box = dynamic_cast<TCheckBox*>(Sender)) showStatus(*box);
+}
+
+void TForm6::CheckBox1MouseActivate(TObject* Sender, TMouseButton, TShiftState, int, int, int, TMouseActivate&) {
     if (auto* box = dynamic_cast<TCheckBox*>(Sender)) showStatus(*box);
 }
 

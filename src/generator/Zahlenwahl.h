@@ -48,6 +48,8 @@ public:
     void CheckBox49Click(TObject* Sender);
     void CheckBox1MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void CheckBox2MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void CheckBox1MouseActivate(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y, int HitTest,
+                                TMouseActivate& MouseActivate);
     void BitBtn4Click(TObject* Sender);
     void Timer1Timer(TObject* Sender);
     void SpeedButton1Click(TObject* Sender);

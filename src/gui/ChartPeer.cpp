@@ -3,6 +3,7 @@
 #include "gui/Appearance.h"
 #include "gui/Attach.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
@@ -23,6 +24,28 @@ class ChartWidget : public QWidget {
 public:
     explicit ChartWidget(TChart& chart) : chart_(chart) { setAutoFillBackground(true); }
 
+    // The part of the chart its window shows: a page smaller than the chart
+    // (taller tabs than the design's, a scaled page) cuts its bottom off,
+    // where the axis labels and the title go.
+    QRect shownArea() const {
+        QRect area(mapTo(window(), QPoint(0, 0)), size());
+        for (const QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+            area &= QRect(w->mapTo(window(), QPoint(0, 0)), w->size());
+            if (w->isWindow()) break;
+        }
+        return area.translated(-mapTo(window(), QPoint(0, 0)));
+    }
+
+    // Bars that all count something: the axis shows whole numbers only.
+    bool wholeValues() const {
+        for (const TBarSeries* s : chart_.SeriesList()) {
+            if (!s->Active()) continue;
+            for (int i = 0; i < s->Count(); ++i)
+                if (std::fabs(s->YValues()[i] - std::round(s->YValues()[i])) > 1e-9) return false;
+        }
+        return true;
+    }
+
 protected:
     void paintEvent(QPaintEvent*) override {
         // What a paint does first: automatic axes take the bars' range.
@@ -35,28 +58,45 @@ protected:
         double low = range.Minimum, high = range.Maximum;
         if (high <= low) high = low + 1;
 
-        const std::string& xTitle = chart_.BottomAxis().Title().Caption();
-        int left = fm.horizontalAdvance(valueText(high)) + 12;
-        left = std::max(left, fm.horizontalAdvance(valueText(low)) + 12);
-        int bottom = height() - fm.height() - 6 - (xTitle.empty() ? 0 : fm.height() + 2);
+        const std::vector<double> ticks = ValueTicks(low, high, wholeValues());
+        // The value axis is as wide as its widest label.
+        int left = 0;
+        for (double v : ticks) left = std::max(left, fm.horizontalAdvance(valueText(v)));
+        left += 12;
+        const QRect shown = shownArea().isEmpty() ? rect() : shownArea();
+        const int areaBottom = shown.bottom() + 1;
+        int right = std::min(width(), shown.right() + 1) - 8;
+        if (right <= left) return;
+
+        // The bottom axis title may be long (several figures side by side):
+        // it wraps, and takes a smaller font when even that needs more than
+        // two lines.
+        const QString xTitle = QString::fromStdString(chart_.BottomAxis().Title().Caption());
+        QFont titleFont = font();
+        QRect titleRect;
+        if (!xTitle.isEmpty()) {
+            for (;;) {
+                QFontMetrics tm(titleFont);
+                titleRect = tm.boundingRect(QRect(0, 0, right + 4, 10000), Qt::AlignHCenter | Qt::TextWordWrap,
+                                            xTitle);
+                bool fits = titleRect.height() <= 2 * tm.lineSpacing() && titleRect.width() <= right + 4;
+                int size = titleFont.pixelSize() > 0 ? titleFont.pixelSize() : QFontInfo(titleFont).pixelSize();
+                if (fits || size <= 7) break;
+                titleFont.setPixelSize(size - 1);
+            }
+        }
+        int titleHeight = xTitle.isEmpty() ? 0 : titleRect.height() + 2;
+        int bottom = areaBottom - fm.height() - 6 - titleHeight;
         int top = fm.height() + 6;
-        int right = width() - 8;
-        if (right <= left || bottom <= top) return;
+        if (bottom <= top) return;
         QRect plot(QPoint(left, top), QPoint(right, bottom));
         auto yOf = [&](double v) {
             double clamped = std::clamp(v, low, high);
             return bottom - static_cast<int>(std::lround((clamped - low) / (high - low) * (bottom - top)));
         };
 
-        // The value axis in steps of 1, 2 or 5 times a power of ten.
         p.setPen(QColor(180, 180, 180));
-        double step = std::pow(10.0, std::floor(std::log10((high - low) / 5)));
-        for (double factor : {1.0, 2.0, 5.0, 10.0})
-            if ((high - low) / (step * factor) <= 6) {
-                step *= factor;
-                break;
-            }
-        for (double v = std::ceil(low / step) * step; v <= high + step * 1e-9; v += step) {
+        for (double v : ticks) {
             int y = yOf(v);
             p.drawLine(left, y, right, y);
             p.setPen(Qt::black);
@@ -95,9 +135,12 @@ protected:
                 }
             }
         }
-        if (!xTitle.empty())
-            p.drawText(QRect(left, height() - fm.height() - 4, right - left, fm.height()), Qt::AlignHCenter,
-                       QString::fromStdString(xTitle));
+        if (!xTitle.isEmpty()) {
+            p.setFont(titleFont);
+            p.drawText(QRect(4, areaBottom - titleHeight - 2, right, titleHeight),
+                       Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, xTitle);
+            p.setFont(font());
+        }
         const std::string& yTitle = chart_.LeftAxis().Title().Caption();
         if (!yTitle.empty())
             p.drawText(QRect(left, 2, right - left, fm.height()), Qt::AlignLeft, QString::fromStdString(yTitle));
@@ -108,6 +151,22 @@ private:
 };
 
 }  // namespace
+
+std::vector<double> ValueTicks(double low, double high, bool whole) {
+    std::vector<double> ticks;
+    if (!(high > low)) return ticks;
+    // Steps of 1, 2 or 5 times a power of ten, at most six of them.
+    double step = std::pow(10.0, std::floor(std::log10((high - low) / 5)));
+    for (double factor : {1.0, 2.0, 5.0, 10.0})
+        if ((high - low) / (step * factor) <= 6) {
+            step *= factor;
+            break;
+        }
+    if (whole) step = std::max(step, 1.0);
+    for (double v = std::ceil(low / step - 1e-9) * step; v <= high + step * 1e-9; v += step)
+        ticks.push_back(std::fabs(v) < step * 1e-9 ? 0.0 : v);
+    return ticks;
+}
 
 ChartPeer::ChartPeer(TChart& chart) : ControlPeer(chart, new ChartWidget(chart)) {}
 

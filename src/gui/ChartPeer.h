@@ -9,6 +9,8 @@
 
 #include "platform/chart/Chart.h"
 
+#include <vector>
+
 namespace gui {
 
 class ChartPeer : public ControlPeer {
@@ -19,6 +21,10 @@ public:
 protected:
     void sync(TProperty property) override;
 };
+
+// The labelled values of the value axis from low to high: steps of 1, 2 or 5
+// times a power of ten, and never a fraction when the bars are whole counts.
+std::vector<double> ValueTicks(double low, double high, bool whole);
 
 // Makes the front end show every chart with a ChartPeer.
 void RegisterChartPeer();

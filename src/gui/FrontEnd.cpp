@@ -5,6 +5,7 @@
 #include "gui/FrontEndApplication.h"
 #include "gui/Guard.h"
 #include "gui/QtPlatform.h"
+#include "gui/QtTranslation.h"
 #include "gui/ReportPreviewPeer.h"
 
 #include "platform/forms/Application.h"
@@ -17,6 +18,8 @@ int RunFrontEnd(int argc, char** argv, const std::string& programFolder,
     FrontEndApplication qt(argc, argv);
     // The main window's close ends the program, through its own close step.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The program's built-in texts are German: so are Qt's own in its dialogs.
+    UseQtTranslation("de");
     QtPlatform platform(programFolder);
     std::unique_ptr<Platform> wrapped = wrap ? wrap(platform) : nullptr;
     RegisterChartPeer();

@@ -44,6 +44,9 @@ bool isMenuShortCut(TControl& control, const QKeyEvent& event) {
     return hasShortCut(form->Menu()->Items(), QKeySequence(event.keyCombination()));
 }
 
+// Where in a window a press landed: in a control's client area.
+constexpr int kHitClient = 1;
+
 bool isMouseEvent(QEvent::Type type) {
     return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
            type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove;
@@ -130,6 +133,15 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
             auto& e = static_cast<QMouseEvent&>(*event);
             QPoint p = toControl(*source, e);
             pressed_ = e.button() == Qt::LeftButton;
+            // A press in a window that is not the active one activates it.
+            // The answer of the handler is not followed: Qt activates the
+            // window and delivers the press as it always does.
+            if (!source->window()->isActiveWindow())
+                Guarded([&] {
+                    control.MouseActivate(ToMouseButton(e.button()), ToShiftState(e.modifiers(), e.buttons()), p.x(),
+                                          p.y(), kHitClient);
+                });
+            if (!alive || !peer_.component()) break;
             Guarded([&] { control.MouseDown(ToMouseButton(e.button()), ToShiftState(e.modifiers(), e.buttons()), p.x(), p.y()); });
         }
         break;

@@ -15,6 +15,9 @@
 #include <QTextOption>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
+
 namespace gui {
 
 TabStopDelegate::TabStopDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
@@ -35,12 +38,32 @@ void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     QTextOption layout(Qt::AlignLeft | Qt::AlignVCenter);
     layout.setWrapMode(QTextOption::NoWrap);
     layout.setTabStopDistance(std::max(tabStop_, 1));
-    painter->drawText(QRectF(opt.rect.adjusted(2, 0, -2, 0)), text, layout);
+    painter->drawText(QRectF(opt.rect.adjusted(kMargin, 0, -kMargin, 0)), text, layout);
     painter->restore();
 }
 
-QSize TabStopDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
-    return {QStyledItemDelegate::sizeHint(option, index).width(), itemHeight_};
+QSize TabStopDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {
+    return {lineWidth_, itemHeight_};
+}
+
+QString ShownLine(const std::string& line, int tabRun) {
+    QString text = ToQt(line);
+    if (tabRun > 1) text.replace(QString(tabRun, QLatin1Char('\t')), QStringLiteral("\t"));
+    return text;
+}
+
+int TabbedTextWidth(const QString& text, const QFontMetrics& metrics, int tabStop) {
+    tabStop = std::max(tabStop, 1);
+    qreal x = 0;
+    qsizetype start = 0;
+    for (;;) {
+        qsizetype tab = text.indexOf(QLatin1Char('\t'), start);
+        x += metrics.horizontalAdvance(text.mid(start, tab < 0 ? -1 : tab - start));
+        if (tab < 0) break;
+        x = (std::floor(x / tabStop) + 1) * tabStop;
+        start = tab + 1;
+    }
+    return static_cast<int>(std::ceil(x));
 }
 
 int TabStopPixels(int tabWidth, const QFont& font) {
@@ -54,8 +77,9 @@ ListBoxPeer::ListBoxPeer(TListBox& list) : ControlPeer(list, new QListWidget), d
     view->setUniformItemSizes(true);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setItemDelegate(delegate_);
-    // The library's list box scrolls only up and down.
-    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A line longer than the box can be scrolled to.
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     QObject::connect(view, &QListWidget::currentRowChanged, [this](int row) {
         if (component() && !otherPress_ && row != this->list().ItemIndex()) select(row);
     });
@@ -120,10 +144,38 @@ void ListBoxPeer::syncItems() {
            shown_[shown_.size() - 1 - suffix] == items[static_cast<int>(count - 1 - suffix)])
         ++suffix;
     for (size_t row = shown_.size() - suffix; row > prefix; --row) delete view->takeItem(static_cast<int>(row - 1));
-    for (size_t row = prefix; row < count - suffix; ++row)
-        view->insertItem(static_cast<int>(row), ToQt(items[static_cast<int>(row)]));
+    widths_.erase(widths_.begin() + static_cast<std::ptrdiff_t>(prefix),
+                  widths_.end() - static_cast<std::ptrdiff_t>(suffix));
+    QFontMetrics metrics(view->font());
+    std::vector<int> added;
+    for (size_t row = prefix; row < count - suffix; ++row) {
+        QString line = shown(items[static_cast<int>(row)]);
+        added.push_back(TabbedTextWidth(line, metrics, delegate_->tabStop()));
+        view->insertItem(static_cast<int>(row), line);
+    }
+    widths_.insert(widths_.begin() + static_cast<std::ptrdiff_t>(prefix), added.begin(), added.end());
     shown_.assign(items.begin(), items.end());
+    syncLineWidth();
     syncIndex();
+}
+
+void ListBoxPeer::measureAll() {
+    QFontMetrics metrics(listWidget()->font());
+    widths_.clear();
+    for (const std::string& line : shown_) widths_.push_back(TabbedTextWidth(shown(line), metrics, delegate_->tabStop()));
+    syncLineWidth();
+}
+
+QString ListBoxPeer::shown(const std::string& line) const { return ShownLine(line, list().TabRun()); }
+
+void ListBoxPeer::syncLineWidth() {
+    int widest = widths_.empty() ? 0 : *std::max_element(widths_.begin(), widths_.end());
+    int width = widest + 2 * TabStopDelegate::kMargin;
+    if (width == lineWidth_) return;
+    lineWidth_ = width;
+    delegate_->setLineWidth(width);
+    // The lines are all one size: the view takes it again.
+    listWidget()->doItemsLayout();
 }
 
 void ListBoxPeer::syncIndex() {
@@ -140,8 +192,17 @@ void ListBoxPeer::syncIndex() {
 }
 
 void ListBoxPeer::syncTabs() {
+    // Lines drawn another way are put in again.
+    if (int run = list().TabRun(); run != tabRun_) {
+        tabRun_ = run;
+        QListWidget* view = listWidget();
+        QSignalBlocker block(view);
+        for (int row = 0; row < view->count() && row < static_cast<int>(shown_.size()); ++row)
+            view->item(row)->setText(shown(shown_[static_cast<size_t>(row)]));
+    }
     delegate_->setTabStop(TabStopPixels(list().TabWidth(), listWidget()->font()));
     delegate_->setItemHeight(list().ItemHeight);
+    measureAll();
     listWidget()->viewport()->update();
 }
 

@@ -5,6 +5,7 @@
 #include "gui/FileDialogs.h"
 #include "gui/FormPeer.h"
 #include "gui/LocaleSettings.h"
+#include "gui/PaintThrottle.h"
 #include "gui/Shell.h"
 #include "gui/SoundPlayer.h"
 #include "gui/ReportPreviewPeer.h"
@@ -58,7 +59,10 @@ QMessageBox::Icon icon(int flags) {
 } // namespace
 
 QtPlatform::QtPlatform(std::string programFolder)
-    : programFolder_(std::move(programFolder)), sound_(std::make_unique<SoundPlayer>()) {}
+    : programFolder_(std::move(programFolder)),
+      sound_(std::make_unique<SoundPlayer>()),
+      // About 30 paints a second: smooth to the eye, cheap for a run.
+      paints_(std::make_unique<PaintThrottle>(std::chrono::milliseconds(33))) {}
 
 QtPlatform::~QtPlatform() {
     if (cursorOverridden_) QApplication::restoreOverrideCursor();
@@ -134,12 +138,9 @@ bool QtPlatform::PrintPage(const TPreparedPage& page) { return PrintWithDialog(p
 
 bool QtPlatform::PageSetupDialog(TPageSettings& paper) { return PageSetupWithDialog(paper, DialogParent()); }
 
-void QtPlatform::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtPlatform::ProcessMessages() { paints_->processMessages(); }
 
-void QtPlatform::Repaint() {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible()) window->repaint();
-}
+void QtPlatform::Repaint() { paints_->paint(); }
 
 bool QtPlatform::ShellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
                               const std::string& directory) {

@@ -13,6 +13,7 @@ class QWidget;
 
 namespace gui {
 
+class PaintThrottle;
 class SoundPlayer;
 
 class QtPlatform : public Platform {
@@ -53,6 +54,7 @@ private:
 
     std::string programFolder_;
     std::unique_ptr<SoundPlayer> sound_;
+    std::unique_ptr<PaintThrottle> paints_;
     bool cursorOverridden_ = false;
 };
 

@@ -1,5 +1,6 @@
 // "Tipps berechnen" as the user runs it: seeds, locks, the budget, the stop
-// click, the list view and a close during a run.
+// click, the list view, a close during a run, and counters' edits holding
+// what their counters did not take.
 
 #include "generator/CalculationWindow.h"
 #include "platform/rtl/Random.h"
@@ -231,6 +232,48 @@ TEST_F(TipCalculation, TheMenuItemRunsTheSameCommand) {
     calculate();
     EXPECT_EQ(tips(), viaMenu);
     expectValidTip(viaMenu[0].texts, 12);
+}
+
+// Typed key by key, as the user does: every text on the way reaches the edit.
+void type(TEdit& edit, const std::string& text) {
+    edit.SetText("");
+    for (size_t n = 1; n <= text.size(); ++n) edit.SetText(text.substr(0, n));
+}
+
+TEST_F(TipCalculation, ACountersEditShowsThePositionTheCalculationUses) {
+    startWithHistory();
+    struct Case {
+        TEdit* edit;
+        TUpDown* counter;
+        const char* typed;
+        const char* shown;  // the last text the counter took on the way
+    };
+    const Case cases[] = {
+        {f().Edit80, f().UpDown8, "99", "9"},           // 1..12
+        {f().Edit105, f().UpDown19, "abc", "1"},        // 1..3
+        {f().Edit55, f().UpDown7, "50245", "5024"},     // 1..30000
+    };
+    for (const Case& c : cases) {
+        type(*c.edit, c.typed);
+        EXPECT_EQ(c.edit->Text(), c.typed) << "the edit keeps what is typed while it has the focus";
+        c.edit->DoExit();
+        EXPECT_EQ(c.edit->Text(), c.shown) << c.typed;
+        EXPECT_EQ(c.edit->Text(), std::to_string(c.counter->Position())) << c.typed;
+    }
+    calculate();
+    EXPECT_EQ(f().LaufMax, 5024 * 1000);
+    for (int row = 0; row < kTipRows; ++row) EXPECT_EQ(empty(row), row >= 9) << row;
+
+    // The calculate button takes no focus: the edit typed into last is still
+    // not left when the command starts, and shows its position first.
+    type(*f().Edit80, "abc");
+    calculate();
+    EXPECT_EQ(f().Edit80->Text(), "9");
+    for (int row = 0; row < kTipRows; ++row) EXPECT_EQ(empty(row), row >= 9) << row;
+    type(*f().Edit80, "13");
+    f().MainMenu1->DispatchShortCut(ShortCut('R', scCtrl));
+    EXPECT_EQ(f().Edit80->Text(), "1");
+    EXPECT_TRUE(empty(1));
 }
 
 }  // namespace

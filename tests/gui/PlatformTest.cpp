@@ -5,6 +5,7 @@
 #include "gui/DatePickerPeer.h"
 #include "gui/FileDialogs.h"
 #include "gui/LocaleSettings.h"
+#include "gui/QtTranslation.h"
 #include "gui/Shell.h"
 
 #include "platform/rtl/Convert.h"
@@ -143,6 +144,47 @@ TEST_F(QtServices, MessageBoxesAnswerWithTheButtonPressed) {
         box.button(QMessageBox::Retry)->click();
     });
     EXPECT_EQ(platform.QtPlatform::MessageBox("Netz weg", "Eigener Titel", MB_RETRYCANCEL | MB_ICONERROR), IDRETRY);
+}
+
+// The program's texts are German: so are the buttons Qt names, even on an
+// English desktop.
+TEST_F(QtServices, MessageBoxButtonsSpeakTheProgramsLanguage) {
+    QLocale desktop;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    ASSERT_TRUE(gui::UseQtTranslation("de"));
+    auto texts = [](QMessageBox& box) {
+        QStringList shown;
+        for (QAbstractButton* b : box.buttons())
+            if (b->isVisibleTo(&box)) shown << b->text().remove('&');
+        shown.sort();
+        return shown;
+    };
+    whenShown<QMessageBox>([&](QMessageBox& box) {
+        EXPECT_EQ(texts(box), QStringList({"Ja", "Nein"}));
+        box.button(QMessageBox::Yes)->click();
+    });
+    EXPECT_EQ(platform.QtPlatform::MessageBox("Liste speichern?", "Speichern?", MB_YESNO | MB_ICONQUESTION), IDYES);
+    whenShown<QMessageBox>([&](QMessageBox& box) {
+        EXPECT_EQ(texts(box), QStringList({"Abbrechen", "Ja", "Nein"}));
+        box.button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_EQ(platform.QtPlatform::MessageBox("Beenden?", "", MB_YESNOCANCEL), IDCANCEL);
+    whenShown<QInputDialog>([&](QInputDialog& box) {
+        QStringList shown;
+        for (QAbstractButton* b : box.findChildren<QAbstractButton*>()) shown << b->text().remove('&');
+        EXPECT_TRUE(shown.contains("Abbrechen")) << shown.join(',').toStdString();
+        box.reject();
+    });
+    platform.InputBox("Glückszahl", "Ihre Zahl:", "7");
+
+    // Another language replaces it; none gives Qt's own texts back.
+    EXPECT_FALSE(gui::UseQtTranslation(""));
+    whenShown<QMessageBox>([&](QMessageBox& box) {
+        EXPECT_EQ(texts(box), QStringList({"No", "Yes"}));
+        box.button(QMessageBox::No)->click();
+    });
+    platform.QtPlatform::MessageBox("Liste speichern?", "", MB_YESNO);
+    QLocale::setDefault(desktop);
 }
 
 TEST_F(QtServices, InputBoxCancelGivesTheDefaultBack) {

@@ -1,8 +1,10 @@
 // The widgets follow the headless controls: every property the program
-// sets shows, and controls put on a window later get widgets too.
+// sets shows, and controls put on a window later get widgets too; the
+// chart's value axis.
 #include "GuiFixture.h"
 
 #include "gui/Attach.h"
+#include "gui/ChartPeer.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -142,4 +144,25 @@ TEST_F(PropertyMirror, ControlsAddedLaterGetWidgetsAndFollowTheirParent) {
     QPointer<QLineEdit> gone(lateEdit);
     delete late;
     EXPECT_TRUE(gone.isNull());
+}
+
+TEST(ChartValueAxis, CountsGetWholeTicksInRoundSteps) {
+    struct Case {
+        double low, high;
+        bool whole;
+        std::vector<double> ticks;
+    };
+    const Case cases[] = {
+        {0, 1, true, {0, 1}},                      // a triple found once: no 0.2 steps
+        {0, 4, true, {0, 1, 2, 3, 4}},
+        {0, 1, false, {0, 0.2, 0.4, 0.6, 0.8, 1}},  // values with fractions keep them
+        {0, 52, true, {0, 10, 20, 30, 40, 50}},
+        {-3, 8, true, {-2, 0, 2, 4, 6, 8}},
+        {120, 2400, true, {500, 1000, 1500, 2000}},
+    };
+    for (const Case& c : cases) {
+        std::vector<double> ticks = gui::ValueTicks(c.low, c.high, c.whole);
+        ASSERT_EQ(ticks.size(), c.ticks.size()) << c.low << ".." << c.high;
+        for (size_t i = 0; i < ticks.size(); ++i) EXPECT_NEAR(ticks[i], c.ticks[i], 1e-9) << c.low << ".." << c.high;
+    }
 }

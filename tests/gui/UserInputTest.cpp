@@ -56,6 +56,12 @@ TEST_F(UserInput, TypingChangesTheEditAndLeavingItExits) {
     counter->selectAll();
     QTest::keyClicks(counter, "8");
     EXPECT_EQ(upDown->Position(), 8);
+    // What the counter does not take stays until the edit is left.
+    QTest::keyClicks(counter, "0x");
+    EXPECT_EQ(counter->text(), "80x");
+    widgetOf<QLineEdit>(*edit2)->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(counter->text(), "8");
+    EXPECT_EQ(counterEdit->Text(), "8");
 }
 
 TEST_F(UserInput, LabelClicksAndMouseMovesReachTheLabel) {

@@ -7,17 +7,32 @@
 #include "gui/FormPeer.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+
 #include <filesystem>
 
 namespace {
 
 using Window = GuiFixture;
+
+// Counts the paints a widget gets.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget& w) { w.installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
 
 int menuBarHeight(QDialog* w) {
     auto* bar = w->findChild<QMenuBar*>();
@@ -178,4 +193,51 @@ TEST_F(Window, RendersToAPicture) {
     std::string path = std::string(GUI_TEST_OUTPUT_DIR) + "/gui_window.png";
     ASSERT_TRUE(shot.save(QString::fromStdString(path)));
     EXPECT_GT(std::filesystem::file_size(path), 1000u);
+}
+
+// A run writes its status and pumps the messages at every attempt: the
+// status bar is painted about 30 times a second, its last text after the
+// run, and a click waiting when the messages are pumped is answered then.
+TEST_F(Window, LongRunsPaintAtAFrameRateAndAnswerClicksAtOnce) {
+    QWidget* statusWidget = gui::WidgetOf(*status);
+    ASSERT_TRUE(statusWidget);
+    settle();
+    PaintCounter counter(*statusWidget);
+    QElapsedTimer run;
+    run.start();
+    int attempts = 0;
+    while (run.elapsed() < 300) {
+        status->SetPanelText(1, std::to_string(++attempts));
+        platform.Repaint();
+        platform.ProcessMessages();
+    }
+    EXPECT_GT(attempts, 100);
+    EXPECT_GE(counter.paints, 3);
+    EXPECT_LE(counter.paints, 15);
+    // The run's last status, right after a paint, is painted all the same.
+    int duringRun = counter.paints;
+    status->SetPanelText(1, "fertig");
+    platform.Repaint();
+    QTest::qWait(60);
+    EXPECT_GT(counter.paints, duringRun) << "the last status is painted after the run";
+
+    auto* button = form->Create<TButton>("Button1");
+    button->SetParent(tipPage);
+    button->SetBounds(10, 120, 80, 25);
+    button->SetCaption("Stoppen");
+    int clicks = 0;
+    button->OnClick = [&](TObject*) { ++clicks; };
+    settle();
+    QWidget* w = gui::WidgetOf(*button);
+    ASSERT_TRUE(w && w->isVisible());
+    QPoint at = w->rect().center();
+    QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonPress, QPointF(at), w->mapToGlobal(QPointF(at)),
+                                                   Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonRelease, QPointF(at),
+                                                   w->mapToGlobal(QPointF(at)), Qt::LeftButton, Qt::NoButton,
+                                                   Qt::NoModifier));
+    status->SetPanelText(1, "x");
+    platform.Repaint();
+    platform.ProcessMessages();
+    EXPECT_EQ(clicks, 1);
 }

@@ -48,8 +48,35 @@ void TPageControl::SetActivePageIndex(int index) {
     SetActivePage(index >= 0 && index < PageCount() ? pages_[static_cast<size_t>(index)] : nullptr);
 }
 
+namespace {
+
+// The counters whose edits hold a text they did not take.
+std::vector<TUpDown*>& pendingCounters() {
+    static std::vector<TUpDown*> counters;
+    return counters;
+}
+
+}  // namespace
+
 TUpDown::~TUpDown() {
+    setPending(false);
     if (associate_) associate_->upDown_ = nullptr;
+}
+
+void TUpDown::setPending(bool pending) {
+    if (pending == pending_) return;
+    pending_ = pending;
+    auto& counters = pendingCounters();
+    if (pending) counters.push_back(this);
+    else counters.erase(std::remove(counters.begin(), counters.end(), this), counters.end());
+}
+
+void TUpDown::ShowPendingPositions() {
+    // Showing a position may run the edit's handlers, which may type again.
+    std::vector<TUpDown*> counters;
+    counters.swap(pendingCounters());
+    for (TUpDown* counter : counters) counter->pending_ = false;
+    for (TUpDown* counter : counters) counter->ShowPosition();
 }
 
 void TUpDown::SetMin(int v) {
@@ -69,10 +96,11 @@ void TUpDown::SetPosition(int v) {
     bool changed = v != position_;
     position_ = v;
     if (changed) Changed(TProperty::Position);
-    showPosition();
+    ShowPosition();
 }
 
-void TUpDown::showPosition() {
+void TUpDown::ShowPosition() {
+    setPending(false);
     if (!associate_) return;
     writing_ = true;
     try {
@@ -89,18 +117,20 @@ void TUpDown::SetAssociate(TEdit* edit) {
     associate_ = edit;
     if (edit) {
         edit->upDown_ = this;
-        showPosition();
+        ShowPosition();
     }
 }
 
 void TUpDown::associateTextChanged() {
     if (writing_) return;
     int value = 0;
-    if (TryStrToInt(associate_->Text(), value) && value >= std::min(min_, max_) && value <= std::max(min_, max_) &&
-        value != position_) {
+    bool taken = TryStrToInt(associate_->Text(), value) && value >= std::min(min_, max_) &&
+                 value <= std::max(min_, max_);
+    if (taken && value != position_) {
         position_ = value;
         Changed(TProperty::Position);
     }
+    setPending(!taken);
 }
 
 void TUpDown::ArrowClick(TUDBtnType button) {

@@ -79,16 +79,25 @@ public:
     // While OnChanging runs: the position the step leads to; else Position.
     int ChangingPosition() const { return changing_ ? changingTo_ : position_; }
 
+    // Writes the position into the edit again, whatever the edit holds.
+    void ShowPosition();
+    // A text typed into an edit that its counter does not take (no number,
+    // out of range) leaves the two apart until the edit is left; every
+    // command puts the counters' positions back into such edits first, so
+    // the user sees what the command uses.
+    static void ShowPendingPositions();
+
 private:
     friend class TEdit;
     void associateTextChanged();
-    void showPosition();
+    void setPending(bool pending);
 
     int min_ = 0, max_ = 100, position_ = 0;
     TEdit* associate_ = nullptr;
     bool writing_ = false;
     int changingTo_ = 0;
     bool changing_ = false;
+    bool pending_ = false;
 };
 
 struct TStatusPanel {

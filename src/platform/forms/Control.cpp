@@ -1,5 +1,7 @@
 #include "platform/forms/Control.h"
 
+#include "platform/forms/ComCtrls.h"
+
 #include <algorithm>
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {}
@@ -181,6 +183,7 @@ void TControl::ScaleBy(int M, int D) {
 }
 
 void TControl::Click() {
+    TUpDown::ShowPendingPositions();
     if (OnClick) OnClick(this);
 }
 
@@ -190,6 +193,12 @@ void TControl::DblClick() {
 
 void TControl::MouseDown(TMouseButton b, TShiftState s, int x, int y) {
     if (OnMouseDown) OnMouseDown(this, b, s, x, y);
+}
+
+TMouseActivate TControl::MouseActivate(TMouseButton b, TShiftState s, int x, int y, int hitTest) {
+    TMouseActivate result = TMouseActivate::maDefault;
+    if (OnMouseActivate) OnMouseActivate(this, b, s, x, y, hitTest, result);
+    return result;
 }
 
 void TControl::MouseUp(TMouseButton b, TShiftState s, int x, int y) {

@@ -26,6 +26,11 @@ struct TFont {
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+// A press in a window that is not the active one: the handler may say
+// whether the press activates the window and whether it reaches the control.
+enum class TMouseActivate { maDefault, maActivate, maActivateAndEat, maNoActivate, maNoActivateAndEat };
+using TMouseActivateEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y,
+                                               int HitTest, TMouseActivate& MouseActivate)>;
 
 class TWinControl;
 
@@ -100,11 +105,14 @@ public:
     TMouseEvent OnMouseDown;
     TMouseEvent OnMouseUp;
     TMouseMoveEvent OnMouseMove;
+    TMouseActivateEvent OnMouseActivate;
 
     // User input, as the front end and tests deliver it.
     virtual void Click();
     void DblClick();
     void MouseDown(TMouseButton b, TShiftState s, int x, int y);
+    // A press that activates the control's window, before its MouseDown.
+    TMouseActivate MouseActivate(TMouseButton b, TShiftState s, int x, int y, int hitTest);
     void MouseUp(TMouseButton b, TShiftState s, int x, int y);
     void MouseMove(TShiftState s, int x, int y);
 
@@ -155,7 +163,7 @@ public:
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
     void DoEnter();
-    void DoExit();
+    virtual void DoExit();
 
 protected:
     void ChangeScale(int M, int D) override;

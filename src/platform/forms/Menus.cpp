@@ -1,5 +1,7 @@
 #include "platform/forms/Menus.h"
 
+#include "platform/forms/ComCtrls.h"
+
 void TMenuItem::SetCaption(const std::string& s) {
     if (s == caption_) return;
     caption_ = s;
@@ -67,4 +69,10 @@ std::string ShortCutToText(TShortCut s) {
     if (s & scShift) text += "Shift+";
     text += static_cast<char>(s & 0xFF);
     return text;
+}
+
+void TMenuItem::Click() {
+    if (!enabled_) return;
+    TUpDown::ShowPendingPositions();
+    if (OnClick) OnClick(this);
 }

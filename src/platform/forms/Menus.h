@@ -30,9 +30,8 @@ public:
     bool IsSeparator() const { return caption_ == "-"; }
 
     TNotifyEvent OnClick;
-    void Click() {
-        if (enabled_ && OnClick) OnClick(this);
-    }
+    // Runs the item's command.
+    void Click();
 
 private:
     std::string caption_;

@@ -22,6 +22,11 @@ void TEdit::SetText(const std::string& s) {
     if (OnChange) OnChange(this);
 }
 
+void TEdit::DoExit() {
+    if (upDown_) upDown_->ShowPosition();
+    TWinControl::DoExit();
+}
+
 void TEdit::SetReadOnly(bool v) {
     if (v == readOnly_) return;
     readOnly_ = v;
@@ -109,6 +114,12 @@ void TListBox::SetTopIndex(int index) {
 void TListBox::SetTabWidth(int w) {
     if (w == tabWidth_) return;
     tabWidth_ = w;
+    Changed(TProperty::TabWidth);
+}
+
+void TListBox::SetTabRun(int run) {
+    if (run == tabRun_) return;
+    tabRun_ = run;
     Changed(TProperty::TabWidth);
 }
 

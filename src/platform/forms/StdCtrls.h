@@ -43,6 +43,8 @@ public:
     void SetReadOnly(bool v);
     // The counter whose position the edit shows, or nullptr.
     TUpDown* AssociatedUpDown() const { return upDown_; }
+    // A counter's edit that is left shows the counter's position again.
+    void DoExit() override;
     TNotifyEvent OnChange;
 
 private:
@@ -144,6 +146,10 @@ public:
     // Tab stops in dialog units, as the list box expands TABs.
     int TabWidth() const { return tabWidth_; }
     void SetTabWidth(int w);
+    // A run of this many TABs in a line is drawn as one TAB (0: every TAB
+    // is drawn), for lines whose readers take such a run as one separator.
+    int TabRun() const { return tabRun_; }
+    void SetTabRun(int run);
     int ItemHeight = 16;
     // The line under a point of the client area, or -1.
     int ItemAtPos(int x, int y) const;
@@ -153,6 +159,7 @@ private:
     int itemIndex_ = -1;
     int topIndex_ = 0;
     int tabWidth_ = 0;
+    int tabRun_ = 0;
 };
 
 class TComboBox : public TWinControl {

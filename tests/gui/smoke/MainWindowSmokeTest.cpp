@@ -8,6 +8,7 @@
 #include "app/ProgramWindows.h"
 #include "gui/Attach.h"
 #include "gui/FrontEnd.h"
+#include "gui/ListPeers.h"
 #include "platform/registry/Registry.h"
 #include "platform/rtl/FileUtils.h"
 #include "support/DrawFixtures.h"
@@ -17,6 +18,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -80,6 +83,8 @@ TEST(MainWindowSmoke, StartsShowsEveryPageTakesATipAndCloses) {
     bool drove = false;
     auto drive = [&] {
         TForm1& f = *Form1;
+        // Qt's own dialog texts are German, as the program's are.
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
         auto* tabs = qobject_cast<QTabWidget*>(gui::WidgetOf(*f.PageControl1));
         ASSERT_NE(tabs, nullptr);
         int shown = 0;
@@ -120,12 +125,58 @@ TEST(MainWindowSmoke, StartsShowsEveryPageTakesATipAndCloses) {
                 QString::fromStdString(picture((std::string("chart_") + name + ".png").c_str())));
         }
 
+        // Maximised, the chart grows with the window and keeps its labels
+        // and its bottom title in the part of it that the window shows.
+        QWidget* window = gui::WidgetOf(f)->window();
+        window->showMaximized();
+        settle();
+        EXPECT_GT(gui::WidgetOf(*f.Chart1)->height(), 500);
+        window->grab().save(QString::fromStdString(picture("chart_pairs_with_maximised.png")));
+        window->showNormal();
+        settle();
+
+        // The list view after a calculation of 12 tips in the grid, taken
+        // over, and one in the list view: every line shows its five numbers
+        // and both stars without scrolling.
         f.PageControl1->SetActivePage(f.TabSheet1);
+        f.UpDown8->SetPosition(12);
+        QTest::mouseClick(gui::WidgetOf(*f.BitBtn4), Qt::LeftButton);
+        f.ListenansichtOhneClick(&f);
+        QTest::mouseClick(gui::WidgetOf(*f.BitBtn4), Qt::LeftButton);
+        settle();
+        auto* tipList = qobject_cast<QListWidget*>(gui::WidgetOf(*f.Gewinnzahlen));
+        ASSERT_NE(tipList, nullptr);
+        ASSERT_EQ(tipList->count(), 24);
+        int tabStop = gui::TabStopPixels(f.Gewinnzahlen->TabWidth(), tipList->font());
+        for (int i = 0; i < tipList->count(); ++i) {
+            QString line = tipList->item(i)->text();
+            EXPECT_EQ(line.count('\t'), 6) << line.toStdString();
+            const std::string& held = f.Gewinnzahlen->Items()[i];
+            EXPECT_NE(held.find("\t\t\t"), std::string::npos) << "a line from the grid";
+            EXPECT_EQ(line, gui::ShownLine(held, 3));
+            EXPECT_LE(gui::TabbedTextWidth(line, QFontMetrics(tipList->font()), tabStop) +
+                          2 * gui::TabStopDelegate::kMargin,
+                      tipList->viewport()->width())
+                << line.toStdString();
+        }
+        EXPECT_FALSE(tipList->horizontalScrollBar()->isVisible());
+        gui::WidgetOf(f)->window()->grab().save(QString::fromStdString(picture("list_view.png")));
+        // A line longer than the box can be scrolled to.
+        f.Gewinnzahlen->Items().Add("1\t2\t3\t4\t5\t\t\t6\t7\t\t\t\t\tein langer Kommentar zum Tipp");
+        settle();
+        EXPECT_TRUE(tipList->horizontalScrollBar()->isVisible());
+        f.Gewinnzahlen->Items().Clear();
+        f.StandardansichtClick(&f);
+        // An empty grid again: a typed number is sorted into its row when the
+        // edit is left.
+        for (int row = 0; row < kTipRows; ++row)
+            for (TEdit* edit : f.Row(row).Edits) edit->SetText("");
         settle();
         auto* first = qobject_cast<QLineEdit*>(gui::WidgetOf(*f.TipEdit(1)));
         auto* second = qobject_cast<QLineEdit*>(gui::WidgetOf(*f.TipEdit(2)));
         ASSERT_TRUE(first && second);
         first->setFocus();
+        first->selectAll();
         QTest::keyClicks(first, "7");
         second->setFocus();
         settle();
@@ -141,7 +192,10 @@ TEST(MainWindowSmoke, StartsShowsEveryPageTakesATipAndCloses) {
         argc, argv, program.path().string(),
         [&](TApplication& app) {
             CreateProgram(app);
-            QTimer::singleShot(0, [&] { drive(); });
+            QTimer::singleShot(0, [&] {
+                drive();
+                if (!drove) Form1->Close();  // a failed assertion ends the drive early
+            });
         },
         [](Platform& qt) { return std::make_unique<NoBoxPlatform>(qt); });
     EXPECT_TRUE(drove);
