@@ -1,5 +1,7 @@
 #include "gui/QtPlatform.h"
 
+#include "gui/QtTranslation.h"
+
 #include "gui/Appearance.h"
 #include "gui/Attach.h"
 #include "gui/FileDialogs.h"
@@ -179,6 +181,8 @@ void QtPlatform::ScreenCursorChanged(TCursor cursor) {
     else QApplication::setOverrideCursor(shape);
     cursorOverridden_ = true;
 }
+
+void QtPlatform::LanguageChanged(const std::string& locale) { UseQtTranslation(locale); }
 
 void QtPlatform::Terminate() { QCoreApplication::quit(); }
 

@@ -39,6 +39,7 @@ public:
     TDateTime Now() override;
     TFormatSettings UserFormatSettings() override;
     void ScreenCursorChanged(TCursor cursor) override;
+    void LanguageChanged(const std::string& locale) override;
     void Terminate() override;
     bool PrintPage(const TPreparedPage& page) override;
     bool PageSetupDialog(TPageSettings& paper) override;
