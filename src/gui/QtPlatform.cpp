@@ -5,6 +5,7 @@
 #include "gui/FileDialogs.h"
 #include "gui/FormPeer.h"
 #include "gui/LocaleSettings.h"
+#include "gui/OneControlInput.h"
 #include "gui/Shell.h"
 #include "gui/SoundPlayer.h"
 #include "gui/Text.h"
@@ -134,6 +135,13 @@ void QtPlatform::ProcessMessages() { QCoreApplication::processEvents(QEventLoop:
 void QtPlatform::Repaint() {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible()) window->repaint();
+}
+
+void QtPlatform::ProcessMessagesFor(TControl& control) {
+    OneControlInput filter(WidgetOf(control));
+    qApp->installEventFilter(&filter);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    qApp->removeEventFilter(&filter);
 }
 
 bool QtPlatform::ShellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
