@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
   libcurl4-openssl-dev libpugixml-dev libcpp-httplib-dev
   xvfb xauth fonts-dejavu-core fonts-liberation
+  clang libclang-rt-14-dev llvm-14
 )
 
 missing=()

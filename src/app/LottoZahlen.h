@@ -115,6 +115,10 @@ public:
         LongCommand outer_;
     };
 
+    // Set by the calculate button's stop click; a back-test running the
+    // calculation as its cycle ends after that cycle.
+    bool BackTestStopAsked = false;
+
     // ---- Window frame ----
     TMainMenu* MainMenu1 = nullptr;
     TStatusBar* StatusBar1 = nullptr;
@@ -411,6 +415,8 @@ public:
     // Clears the tips of the view after its question; false when the user
     // kept them.
     bool ClearTips();
+    // Clears them without asking.
+    void EmptyTips();
 
     // ---- Tip calculation ----
     // The pool of a run from the statistics options, with its review in the
@@ -452,6 +458,8 @@ private:
     void bindTo(const TComponent* control, const char* event, const char* name, Event& target, Handler handler);
 
     LongCommand runningCommand_ = LongCommand::None;
+    // A chart replay tick is running: the timer never enters a second one.
+    bool replayTickRunning_ = false;
     std::array<TipRow, kTipRows> tipRows_{};
     std::array<TEdit*, 105> tipEdits_{};  // by edit number
     std::vector<EventBinding> bindings_;

@@ -9,6 +9,8 @@
 #include "output/Spielwahl.h"
 
 void TForm1::FormClose(TObject*, TCloseAction&) {
+    // A replay tick must not redraw into windows that are going.
+    Timer1->SetEnabled(false);
     TRegistry reg;
     try {
         reg.SetRootKey(HKEY_CURRENT_USER);

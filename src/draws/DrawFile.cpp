@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <optional>
+#include <sys/stat.h>
 
 DrawRecord MakeDrawRecord(TDateTime date, const std::array<int, 5>& numbers, int star1, int star2) {
     DrawRecord record;
@@ -43,19 +44,32 @@ void AppendDraw(const std::string& path, const DrawRecord& record) {
     appender.Close();
 }
 
-bool RewriteDrawFile(const std::string& path, const std::string& tempPath,
+void RewriteDrawFile(const std::string& path, const std::string& tempPath,
                      const std::function<void(DrawScan& in, TFileOf<DrawRecord>& out)>& copy) {
-    {
-        DrawScan in(path);
+    // The history is opened first: a missing one fails before a temporary
+    // file exists, and an old temporary file of that name is left alone.
+    DrawScan in(path);
+    try {
         TFileOf<DrawRecord> out(tempPath);
         out.Rewrite();
         copy(in, out);
         // On disk before it takes the history's name.
         out.Sync();
         out.Close();
+    } catch (...) {
         in.Close();
+        DeleteFile(tempPath);
+        throw;
     }
-    return RenameFile(tempPath, path);
+    in.Close();
+    // The new history keeps the rights the user gave the old one.
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0) ::chmod(tempPath.c_str(), old.st_mode & 07777);
+    if (!RenameFile(tempPath, path)) {
+        const int code = errno != 0 ? errno : InOutCode::DiskWrite;
+        DeleteFile(tempPath);
+        throw EInOutError(code);
+    }
 }
 
 void ConvertLegacyDrawFile(const std::string& home, const std::string& drawFileName) {

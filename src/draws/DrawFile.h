@@ -49,10 +49,11 @@ void AppendDraw(const std::string& path, const DrawRecord& record);
 
 // Rewrites the history through a temporary file: `copy` reads the old records
 // from the scan and writes the new sequence; the finished temporary file then
-// takes the history's name in one atomic rename, so there is never a moment in
-// which the history exists only under the temporary name. Returns false when
-// the rename failed (the new history then stays in the temporary file).
-bool RewriteDrawFile(const std::string& path, const std::string& tempPath,
+// takes the history's name in one atomic rename, so there is never a moment
+// without a history. A failure anywhere (open, read, write, rename) removes
+// the temporary file, leaves the history as it was and raises EInOutError
+// with the system's error number.
+void RewriteDrawFile(const std::string& path, const std::string& tempPath,
                      const std::function<void(DrawScan& in, TFileOf<DrawRecord>& out)>& copy);
 
 // Converts the older "Zahlen.dat" of 16-byte records once, when the history

@@ -34,6 +34,7 @@ void TForm1::Label28Click(TObject*) {
     // A click while running is the stop click, whatever the view.
     if (BitBtn4->Caption() == Meldung(20)) {
         BitBtn4->SetCaption(Tippsberechnen);
+        BackTestStopAsked = true;
         return;
     }
     // Nothing starts inside another long command; a back-test runs its

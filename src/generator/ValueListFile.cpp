@@ -27,8 +27,9 @@ void WriteValueList(const std::string& path, const std::vector<std::string>& lin
     for (const std::string& line : lines) list.Add(line);
     std::string text = list.Text();
     // A weight loaded from a foreign file may hold characters the code page
-    // lacks; those are kept by writing UTF-8 with its mark instead.
-    std::string bytes = EncodeFileText(text, IsAnsiRepresentable(text) ? TEncoding::Ansi : TEncoding::UTF8);
+    // lacks, or begin with bytes that read as a byte-order mark; those are
+    // kept by writing UTF-8 with its mark instead.
+    const std::string bytes = EncodeFileTextLossless(text, TEncoding::Ansi);
 
     // Saved whole or not at all: a full disk leaves the old list as it was.
     errno = 0;

@@ -10,11 +10,15 @@ bool TForm1::ClearTips() {
     // the only sign of it.
     if (BitBtn4->Caption() != Meldung(20) && Application->MessageBox(Meldung(71), Meldung(72), MB_YESNO) != IDYES)
         return false;
+    EmptyTips();
+    return true;
+}
 
+void TForm1::EmptyTips() {
     if (Gewinnzahlen->Visible()) {
         Gewinnzahlen->Items().Clear();
         Gewinne->Items().Clear();
-        return true;
+        return;
     }
     for (const TipRow& row : TipRows()) {
         if (row.Label->Font().Color == clRed) continue;
@@ -25,5 +29,4 @@ bool TForm1::ClearTips() {
         row.Result->SetCaption("");
         row.CrossSum->SetCaption("");
     }
-    return true;
 }

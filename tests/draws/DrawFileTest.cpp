@@ -6,9 +6,34 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstring>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <sys/resource.h>
 
 namespace {
+
+// Files of this process may grow no further than the given size, as on a
+// full disk: a write past it fails with EFBIG.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : oldHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int);
+};
 
 std::vector<DrawRecord> scanAll(const std::string& path) {
     std::vector<DrawRecord> out;
@@ -96,11 +121,10 @@ TEST(DrawRewrite, ReplacesTheFileAndLeavesNoTemporary) {
     TempDir dir;
     const std::string path = dir.file("ZahlenEU.dat");
     writeDraws(path, kThree);
-    bool renamed = RewriteDrawFile(path, dir.file("Zahlen.da~"), [](DrawScan& in, TFileOf<DrawRecord>& out) {
+    RewriteDrawFile(path, dir.file("Zahlen.da~"), [](DrawScan& in, TFileOf<DrawRecord>& out) {
         while (const DrawRecord* r = in.Next())
             if (r->Datum != EncodeDate(2025, 2, 4)) out.Write(*r);
     });
-    EXPECT_TRUE(renamed);
     EXPECT_FALSE(FileExists(dir.file("Zahlen.da~")));
     auto stored = readDraws(path);
     ASSERT_EQ(stored.size(), 2u);
@@ -115,6 +139,49 @@ TEST(DrawRewrite, FailingTemporaryLeavesTheHistoryUntouched) {
     EXPECT_THROW(RewriteDrawFile(path, dir.file("missing/Zahlen.da~"), [](DrawScan&, TFileOf<DrawRecord>&) {}),
                  EInOutError);
     EXPECT_EQ(readFileBytes(path), before);
+}
+
+TEST(DrawRewrite, AFailedRewriteLeavesTheHistoryWholeAndNoTemporary) {
+    using Copy = std::function<void(DrawScan&, TFileOf<DrawRecord>&)>;
+    const Copy copyAll = [](DrawScan& in, TFileOf<DrawRecord>& out) {
+        while (const DrawRecord* r = in.Next()) out.Write(*r);
+    };
+    const struct {
+        const char* name;
+        rlim_t sizeLimit;  // 0: none
+        Copy copy;
+        bool inOutError;
+    } cases[] = {
+        {"the disk is full", 40, copyAll, true},
+        {"the copy fails", 0,
+         [](DrawScan& in, TFileOf<DrawRecord>& out) {
+             out.Write(*in.Next());
+             throw std::runtime_error("copy");
+         },
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const std::string path = dir.file("ZahlenEU.dat");
+        const std::string temp = dir.file("ZahlenEU.dat~");
+        writeDraws(path, kThree);
+        const std::string before = readFileBytes(path);
+        bool inOutError = false, other = false;
+        try {
+            std::optional<FileSizeLimit> limit;
+            if (c.sizeLimit) limit.emplace(c.sizeLimit);
+            RewriteDrawFile(path, temp, c.copy);
+        } catch (const EInOutError&) {
+            inOutError = true;
+        } catch (const std::exception&) {
+            other = true;
+        }
+        EXPECT_EQ(inOutError, c.inOutError);
+        EXPECT_EQ(other, !c.inOutError);
+        EXPECT_FALSE(FileExists(temp));
+        EXPECT_EQ(readFileBytes(path), before);
+    }
 }
 
 TEST(LegacyConversion, ConvertsWholeLegacyRecords) {

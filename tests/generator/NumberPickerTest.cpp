@@ -392,6 +392,21 @@ TEST_F(ValueLists, SaveAndLoadRoundTrip) {
     EXPECT_EQ(boxes(), saved);
 }
 
+// Weights read from a foreign file may hold any text: a first weight that
+// would begin the file like a byte-order mark, or characters the code page
+// lacks, still come back as they were.
+TEST_F(ValueLists, ForeignWeightsComeBackFromASave) {
+    for (const char* first : {"\xC3\xBF\xC3\xBE" "7", "\xC3\xBE\xC3\xBF" "7", "\xC3\xAF\xC2\xBB\xC2\xBF" "7", "\xD0\x9F"}) {
+        SCOPED_TRACE(first);
+        for (int n = 1; n <= 50; ++n) setBox(n, true, n == 1 ? first : "2");
+        std::vector<Box> saved = boxes();
+        save(path);
+        for (int n = 1; n <= 50; ++n) setBox(n, false, "1");
+        load(path);
+        EXPECT_EQ(boxes(), saved);
+    }
+}
+
 TEST_F(ValueLists, AShortListUnticksTheRest) {
     std::string text;
     for (int n = 1; n <= 10; ++n) text += n == 4 ? "\r\n" : std::to_string(n) + "\r\n";

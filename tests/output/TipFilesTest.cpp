@@ -218,6 +218,30 @@ TEST_F(TipFiles, AListKeepsItsEncodingAndItsLines) {
     for (int row = 1; row <= 12; ++row) EXPECT_TRUE(rowEmpty(row)) << row;
 }
 
+// A Windows-1252 tip file whose first line, trimmed, begins with bytes that
+// read as a byte-order mark: the list kept at close comes back as it was at
+// the next start, and the one after.
+TEST_F(TipFiles, AListBeginningLikeAByteOrderMarkSurvivesCloseAndStart) {
+    ForceDirectories(h.dir.file("Tipps"));
+    for (const char* prefix : {"\xFF\xFE", "\xFE\xFF", "\xEF\xBB\xBF"}) {
+        SCOPED_TRACE(testing::PrintToString(std::string(prefix)));
+        writeFileBytes(tipFile("in.txt"), std::string(" ") + prefix + "3 14 27 38 49 2 11\r\n5,6,7,8,9,1,2\r\n");
+        TForm1& loaded = h.restart();
+        loaded.Gewinnzahlen->Show();
+        h.platform.answerFileDialog(tipFile("in.txt"), 2);
+        loaded.SpeedButton16->Click();
+        const std::vector<std::string> lines(loaded.Gewinnzahlen->Items().begin(), loaded.Gewinnzahlen->Items().end());
+        ASSERT_EQ(lines, (std::vector<std::string>{AnsiToUtf8(prefix) + "3\t14\t27\t38\t49\t2\t11", "5\t6\t7\t8\t9\t1\t2"}));
+        for (int start = 0; start < 2; ++start) {
+            h.close();
+            TForm1& again = h.restart();
+            ASSERT_TRUE(again.Gewinnzahlen->Visible());
+            EXPECT_EQ(std::vector<std::string>(again.Gewinnzahlen->Items().begin(), again.Gewinnzahlen->Items().end()),
+                      lines);
+        }
+    }
+}
+
 TEST_F(TipFiles, TheSaveDialogProposesTheDateAWeekOnAndIsPutBack) {
     f.DateTimePicker1->SetDate(EncodeDate(2024, 12, 31));
     h.platform.answerFileDialog("");

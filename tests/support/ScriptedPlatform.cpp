@@ -58,6 +58,7 @@ std::string ScriptedPlatform::InputBox(const std::string&, const std::string& pr
 
 bool ScriptedPlatform::executeFileDialog(TCommonFileDialog& dialog) {
     fileDialogFilters.push_back(dialog.Filter);
+    fileDialogNames.push_back(dialog.FileName);
     if (fileAnswers_.empty()) {
         ADD_FAILURE() << "unexpected file dialog: " << dialog.Filter;
         return false;

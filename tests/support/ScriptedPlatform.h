@@ -52,6 +52,8 @@ public:
     std::vector<Message> messages;
     std::vector<std::string> inputPrompts;
     std::vector<std::string> fileDialogFilters;
+    // The file name each file dialog proposed when it opened.
+    std::vector<std::string> fileDialogNames;
     std::vector<std::string> modalForms;
     std::vector<ShellCall> shellCalls;
     std::vector<std::string> sounds;

@@ -52,5 +52,6 @@ public:
 namespace InOutCode {
 constexpr int ReadBeyondEnd = 38;
 constexpr int DiskRead = 100;
+constexpr int DiskWrite = 101;
 constexpr int FileNotOpen = 103;
 }

@@ -7,12 +7,24 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+
+namespace {
+RenameFunction renameFunction = &std::rename;
+}
+
+RenameFunction SetRenameFunction(RenameFunction rename) {
+    RenameFunction previous = renameFunction;
+    renameFunction = rename ? rename : &std::rename;
+    return previous;
+}
 
 bool FileExists(const std::string& path) {
     struct stat st {};
@@ -27,7 +39,7 @@ bool DirectoryExists(const std::string& path) {
 bool DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
 bool RenameFile(const std::string& from, const std::string& to) {
-    return std::rename(from.c_str(), to.c_str()) == 0;
+    return renameFunction(from.c_str(), to.c_str()) == 0;
 }
 
 bool ForceDirectories(const std::string& path) {
@@ -77,6 +89,28 @@ int OpenExistingFile(const std::string& path, int flags) {
     return fd;
 }
 
+namespace {
+
+// Creates a new file "<base>.XXXXXX" with a name not taken yet, with the given
+// rights less the user's umask (which the system applies on creation).
+int createTempFile(const std::string& base, mode_t mode, std::string& temp) {
+    static std::atomic<unsigned> counter{0};
+    static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        unsigned long long seed = static_cast<unsigned long long>(
+            std::chrono::steady_clock::now().time_since_epoch().count());
+        seed ^= static_cast<unsigned long long>(::getpid()) << 32;
+        seed += 0x9E3779B97F4A7C15ull * (counter.fetch_add(1) + 1);
+        temp = base + ".";
+        for (int i = 0; i < 6; ++i, seed /= 36) temp += digits[seed % 36];
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+}  // namespace
+
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     std::string target = path;
     char resolved[PATH_MAX];
@@ -86,10 +120,12 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     struct stat old {};
     const bool existed = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
 
-    std::string temp = target + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    // A new file gets the rights the user's umask allows; a replaced one
+    // keeps its own, and is private until it has them.
+    std::string temp;
+    const int fd = createTempFile(target, existed ? 0600 : 0666, temp);
     if (fd < 0) return false;
-    ::fchmod(fd, existed ? (old.st_mode & 07777) : 0644);
+    if (existed) ::fchmod(fd, old.st_mode & 07777);
     const char* p = bytes.data();
     std::size_t left = bytes.size();
     bool ok = true;
@@ -109,7 +145,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
         ok = false;
         code = errno;
     }
-    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
+    if (ok && renameFunction(temp.c_str(), target.c_str()) != 0) {
         ok = false;
         code = errno;
     }

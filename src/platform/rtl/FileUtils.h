@@ -11,6 +11,12 @@ bool DeleteFile(const std::string& path);
 // Moves `from` to `to` in one step, replacing an existing `to`: there is no
 // moment in which neither name holds the file.
 bool RenameFile(const std::string& from, const std::string& to);
+// The system call behind every rename of the runtime, the atomic saves
+// included. Tests put a failing one in place to see what a failed rename
+// leaves behind; it returns the one it replaced. Nullptr restores the
+// system's.
+using RenameFunction = int (*)(const char* from, const char* to);
+RenameFunction SetRenameFunction(RenameFunction rename);
 bool ForceDirectories(const std::string& path);
 
 std::string ExtractFilePath(const std::string& path);  // with the trailing "/"

@@ -69,7 +69,7 @@ void TRecordFile::Reset(TFileMode mode) {
 
 void TRecordFile::Rewrite() {
     if (fd_ >= 0) Close();
-    int fd = ::open(path_.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    int fd = ::open(path_.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) fail(errno);
     fd_ = fd;
     mode_ = TFileMode::ReadWrite;

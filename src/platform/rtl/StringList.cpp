@@ -134,11 +134,7 @@ void TStringList::LoadFromFile(const std::string& path) {
 
 void TStringList::SaveToFile(const std::string& path) const {
     const std::string text = Text();
-    std::string bytes;
-    if (encoding_ != TEncoding::Ansi)
-        bytes = EncodeFileText(text, encoding_);
-    else if (!TryUtf8ToAnsi(text, bytes))
-        bytes = EncodeFileText(text, TEncoding::UTF8);
+    const std::string bytes = EncodeFileTextLossless(text, encoding_);
     // Whole or not at all: the old text stays until the new one is complete.
     if (!WriteFileAtomically(path, bytes)) throw EFCreateError(path);
 }

@@ -63,9 +63,10 @@ public:
     // the file cannot be read.
     void LoadFromFile(const std::string& path);
     // Writes every line with CRLF in Encoding(). When that is Ansi and a line
-    // holds a character Windows-1252 lacks, the file is written as UTF-8 with a
-    // byte-order mark instead, so nothing is lost. Raises EFCreateError when the
-    // file cannot be created.
+    // holds a character Windows-1252 lacks, or the bytes would begin with what
+    // reads as a byte-order mark, the file is written as UTF-8 with a
+    // byte-order mark instead, so nothing is lost. Raises EFCreateError when
+    // the file cannot be created.
     void SaveToFile(const std::string& path) const;
 
     // The encoding the next save uses: that of the file last loaded, Ansi for

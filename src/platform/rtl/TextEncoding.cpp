@@ -249,3 +249,10 @@ std::string EncodeFileText(std::string_view utf8, TEncoding encoding) {
     }
     return out;
 }
+
+std::string EncodeFileTextLossless(std::string_view utf8, TEncoding encoding) {
+    if (encoding != TEncoding::Ansi) return EncodeFileText(utf8, encoding);
+    std::string ansi;
+    if (TryUtf8ToAnsi(utf8, ansi) && DetectBOM(ansi) == TEncoding::Ansi) return ansi;
+    return EncodeFileText(utf8, TEncoding::UTF8);
+}

@@ -47,3 +47,9 @@ std::string DecodeFileText(std::string_view bytes, TEncoding& encoding);
 // UTF-8 text to a whole file's bytes in the given encoding, with its
 // byte-order mark (none for Ansi).
 std::string EncodeFileText(std::string_view utf8, TEncoding encoding);
+
+// The bytes a text file is saved as so that loading it gives back the same
+// text: in the given encoding, except that text for Ansi that the code page
+// cannot hold, or whose bytes would begin with what reads as a byte-order
+// mark ("ÿþ", "þÿ", "ï»¿"), is written as UTF-8 with its mark instead.
+std::string EncodeFileTextLossless(std::string_view utf8, TEncoding encoding);

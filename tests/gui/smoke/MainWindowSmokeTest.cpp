@@ -15,6 +15,7 @@
 #include "support/TempDir.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
@@ -193,6 +194,94 @@ TEST(MainWindowSmoke, AResizedWindowComesBackAtTheSameSize) {
     EXPECT_EQ(againHeight, height);
     EXPECT_EQ(againTop, editTop);
     TRegistry::SetHiveFolder("");
+}
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+TEST(MainWindowSmoke, ReplaysTheNumberDistributionTickByTickAndEndsByItself) {
+    TempDir program, config;
+    writeDraws(program.file("ZahlenEU.dat"), SyntheticHistory(20, EncodeDate(2025, 2, 11)));
+    TRegistry::SetHiveFolder(config.home());
+
+    struct Tick {
+        TDateTime end;
+        double counted;
+        int paints;
+    };
+    std::vector<Tick> ticks;
+    bool ended = false, endsShown = false;
+    TDateTime endAfter = 0;
+    double countedAtEnd = 0;
+    auto drive = [&] {
+        TForm1& f = *Form1;
+        f.PageControl1->SetActivePage(f.TabSheet5);
+        settle();
+        PaintCounter counter;
+        gui::WidgetOf(*f.Chart1)->installEventFilter(&counter);
+        // Tuesday 4 and Friday 7 February are draws.
+        f.DateTimePicker2->SetDate(EncodeDate(2025, 2, 3));
+        f.DateTimePicker1->SetDate(EncodeDate(2025, 2, 8));
+        QTest::mouseClick(gui::WidgetOf(*f.SpeedButton2), Qt::LeftButton);
+        QTest::mouseClick(gui::WidgetOf(*f.BitBtn20), Qt::LeftButton);
+        TDateTime last = f.DateTimePicker1->Date();
+        QElapsedTimer clock;
+        clock.start();
+        while (f.Timer1->Enabled() && clock.elapsed() < 10000) {
+            QTest::qWait(10);
+            if (f.DateTimePicker1->Date() == last) continue;
+            last = f.DateTimePicker1->Date();
+            double counted = 0;
+            for (int i = 0; i < f.Series2->Count(); ++i) counted += f.Series2->YValues()[i];
+            ticks.push_back({last, counted, counter.paints});
+        }
+        settle();
+        ended = !f.Timer1->Enabled();
+        endsShown = gui::WidgetOf(*f.BitBtn20)->isVisible() && !gui::WidgetOf(*f.BitBtn21)->isVisible();
+        endAfter = f.DateTimePicker1->Date();
+        for (int i = 0; i < f.Series2->Count(); ++i) countedAtEnd += f.Series2->YValues()[i];
+        gui::WidgetOf(*f.Chart1)->removeEventFilter(&counter);
+        f.Close();
+    };
+    char name[] = "Stellix";
+    char* argv[] = {name, nullptr};
+    int argc = 1;
+    const int exitCode = gui::RunFrontEnd(
+        argc, argv, program.path().string(),
+        [&](TApplication& app) {
+            CreateProgram(app);
+            QTimer::singleShot(0, [&] { drive(); });
+        },
+        [](Platform& qt) { return std::make_unique<NoBoxPlatform>(qt); });
+    EXPECT_EQ(exitCode, 0);
+    TRegistry::SetHiveFolder("");
+
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(endsShown);
+    EXPECT_EQ(endAfter, EncodeDate(2025, 2, 8));
+    // The first tick may come before the first look; every later one is seen.
+    ASSERT_GE(ticks.size(), 4u);
+    const double counted[] = {0, 5, 5, 5, 10, 10};  // five numbers per draw of 3 February .. the end
+    for (size_t i = 0; i < ticks.size(); ++i) {
+        const int day = static_cast<int>(ticks[i].end - EncodeDate(2025, 2, 3));
+        ASSERT_GE(day, 1);
+        ASSERT_LE(day, 5);
+        EXPECT_EQ(ticks[i].counted, counted[day]) << day;
+        if (i > 0) {
+            EXPECT_GT(ticks[i].paints, ticks[i - 1].paints) << "no paint for tick " << i;
+        }
+    }
+    EXPECT_EQ(ticks.back().end, EncodeDate(2025, 2, 8));
+    EXPECT_EQ(countedAtEnd, 10);  // the stopping tick drew nothing new
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/rtl/StringList.h"
 
+#include "platform/rtl/Convert.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -138,6 +139,29 @@ TEST_F(StringListFile, CharacterOutsideAnsiSavesUtf8WithMark) {
     list.Delete(1);
     list.SaveToFile(out);
     EXPECT_EQ(readFileBytes(out), "Gr\xF6\xDF" "e\r\n");
+}
+
+// Ansi text whose first bytes read as a byte-order mark would load back as
+// UTF-16 or UTF-8 garbage; it is saved as UTF-8 with its mark instead.
+TEST_F(StringListFile, AnsiTextBeginningLikeAMarkSavesAsUtf8) {
+    for (const char* prefix : {"\xFF\xFE", "\xFE\xFF", "\xEF\xBB\xBF"}) {
+        SCOPED_TRACE(testing::PrintToString(std::string(prefix)));
+        const std::string first = AnsiToUtf8(prefix) + "\t3\t14";
+        writeFileBytes(in, std::string(" ") + prefix + "\t3\t14\r\nzwei\r\n");
+        TStringList list;
+        list.LoadFromFile(in);
+        ASSERT_EQ(list.Encoding(), TEncoding::Ansi);
+        list.SetStrings(0, Trim(list[0]));
+        ASSERT_EQ(list[0], first);
+        list.SaveToFile(out);
+        EXPECT_EQ(readFileBytes(out), "\xEF\xBB\xBF" + first + "\r\nzwei\r\n");
+        TStringList again;
+        again.LoadFromFile(out);
+        EXPECT_EQ(linesOf(again), (Lines{first, "zwei"}));
+    }
+    // Only the very start counts.
+    listOf({"a\xC3\xBF\xC3\xBE"}).SaveToFile(out);
+    EXPECT_EQ(readFileBytes(out), "a\xFF\xFE\r\n");
 }
 
 TEST_F(StringListFile, MixedLineEndsLoadAsLinesAndSaveAsCrLf) {
