@@ -5,7 +5,6 @@
 
 void TForm1::TippwerkClick(TObject*) {}
 void TForm1::WarenkorbClick(TObject*) {}
-void TForm1::auswertungClick(TObject*) {}
 void TForm1::SpeedButton27Click(TObject*) {}
 void TForm1::OnlineTippClick(TObject*) {}
 void TForm1::SpeedButton8Click(TObject*) {}

@@ -2,6 +2,7 @@
 
 #include "platform/rtl/Exceptions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -226,35 +227,96 @@ double StrToFloatDef(const std::string& text, double def)
     return StrToFloatDef(text, def, FormatSettings());
 }
 
-std::string FloatToStr(double value, const TFormatSettings& settings)
+namespace {
+
+// A finite value as decimal digits (no trailing zeros) and the decimal
+// exponent of the first one; no digits for zero.
+struct DecimalDigits {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+};
+
+// 31 significant digits: enough to round any double to 17 digits or to 18
+// decimals the way printed figures are rounded, halves away from zero.
+DecimalDigits ExactDigits(double value)
+{
+    DecimalDigits d;
+    if (value == 0)
+        return d;
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 30);
+    const std::string sci(buf, res.ptr);
+    d.negative = sci[0] == '-';
+    const std::size_t first = d.negative ? 1 : 0;
+    const std::size_t e = sci.find('e');
+    d.digits = sci.substr(first, 1) + sci.substr(first + 2, e - first - 2);
+    d.exponent = std::stoi(sci.substr(e + 1));
+    return d;
+}
+
+void StripZeros(DecimalDigits& d)
+{
+    while (!d.digits.empty() && d.digits.back() == '0')
+        d.digits.pop_back();
+}
+
+// Keeps the first `keep` digits, rounding half away from zero.
+void RoundDigits(DecimalDigits& d, int keep)
+{
+    if (keep < 0) {
+        d.digits.clear();
+        return;
+    }
+    const auto n = static_cast<std::size_t>(keep);
+    if (n < d.digits.size()) {
+        const bool up = d.digits[n] >= '5';
+        d.digits.resize(n);
+        if (up) {
+            std::size_t i = n;
+            while (i > 0 && d.digits[i - 1] == '9')
+                d.digits[--i] = '0';
+            if (i == 0) {
+                d.digits.insert(d.digits.begin(), '1');
+                ++d.exponent;
+            } else {
+                ++d.digits[i - 1];
+            }
+        }
+    }
+    StripZeros(d);
+}
+
+DecimalDigits ToDecimal(double value, int precision)
+{
+    DecimalDigits d = ExactDigits(value);
+    RoundDigits(d, precision);
+    return d;
+}
+
+std::string SpecialValue(double value)
 {
     if (std::isnan(value))
         return "NAN";
-    if (std::isinf(value))
-        return value > 0 ? "INF" : "-INF";
+    return value > 0 ? "INF" : "-INF";
+}
+
+std::string GeneralText(double value, int precision, const TFormatSettings& settings)
+{
+    if (!std::isfinite(value))
+        return SpecialValue(value);
     if (value == 0)
         return "0";
-
-    // 15 significant digits, correctly rounded: "d.dddddddddddddde±x".
-    char buf[40];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
-    const std::string sci(buf, res.ptr);
-    const bool negative = sci[0] == '-';
-    const std::size_t first = negative ? 1 : 0;
-    const std::size_t e = sci.find('e');
-    std::string digits = sci.substr(first, 1) + sci.substr(first + 2, e - first - 2);
-    const int exponent = std::stoi(sci.substr(e + 1));
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-
-    std::string out = negative ? "-" : "";
+    const DecimalDigits d = ToDecimal(value, precision);
+    const std::string& digits = d.digits;
+    std::string out = d.negative ? "-" : "";
     // Digits before the decimal point in fixed notation.
-    const int intDigits = exponent + 1;
-    if (intDigits > 15 || intDigits < -4) {
+    const int intDigits = d.exponent + 1;
+    if (intDigits > precision || intDigits < -4) {
         out += digits[0];
         if (digits.size() > 1)
             out += settings.DecimalSeparator + digits.substr(1);
-        out += 'E' + std::to_string(exponent);
+        out += 'E' + std::to_string(d.exponent);
     } else if (intDigits <= 0) {
         out += '0';
         out += settings.DecimalSeparator;
@@ -271,6 +333,60 @@ std::string FloatToStr(double value, const TFormatSettings& settings)
         }
     }
     return out;
+}
+
+std::string FixedText(double value, int precision, int digits, const TFormatSettings& settings)
+{
+    if (!std::isfinite(value))
+        return SpecialValue(value);
+    if (value != 0 && ToDecimal(value, precision).exponent + 1 > precision)
+        return GeneralText(value, precision, settings);
+    // One rounding, at whichever comes first: the last significant digit or
+    // the last decimal.
+    DecimalDigits d = ExactDigits(value);
+    if (!d.digits.empty())
+        RoundDigits(d, std::min(precision, d.exponent + 1 + digits));
+    const auto decimals = static_cast<std::size_t>(digits);
+    std::string whole, fraction;
+    if (d.digits.empty()) {
+        whole = "0";
+    } else if (d.exponent >= 0) {
+        const auto n = static_cast<std::size_t>(d.exponent + 1);
+        whole = d.digits.substr(0, std::min(n, d.digits.size()));
+        whole.append(n - whole.size(), '0');
+        fraction = d.digits.size() > n ? d.digits.substr(n) : "";
+    } else {
+        whole = "0";
+        fraction = std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
+    }
+    fraction.resize(decimals, '0');
+    // A value that rounds to zero has no sign.
+    std::string out = d.negative && !d.digits.empty() ? "-" : "";
+    out += whole;
+    if (decimals > 0)
+        out += settings.DecimalSeparator + fraction;
+    return out;
+}
+
+}  // namespace
+
+std::string FloatToStr(double value, const TFormatSettings& settings)
+{
+    return GeneralText(value, 15, settings);
+}
+
+std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits,
+                        const TFormatSettings& settings)
+{
+    precision = std::clamp(precision, 1, 17);
+    digits = std::clamp(digits, 0, 18);
+    return format == TFloatFormat::ffFixed ? FixedText(value, precision, digits, settings)
+                                           : GeneralText(value, precision, settings);
+}
+
+std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits)
+{
+    return FloatToStrF(value, format, precision, digits, FormatSettings());
 }
 
 std::string FloatToStr(double value)

@@ -35,6 +35,17 @@ double StrToFloatDef(const std::string& text, double def);
 std::string FloatToStr(double value, const TFormatSettings& settings);
 std::string FloatToStr(double value);
 
+// The runtime's formatted conversion. ffGeneral: the shortest of fixed and
+// scientific notation with up to `precision` significant digits, no trailing
+// zeros ("1E7", "1,5"). ffFixed: `precision` significant digits at most and
+// exactly `digits` decimals ("1234568,00" for 1234567.8 with 7 and 2); a value
+// with more digits before the decimal point than `precision` switches to the
+// ffGeneral form. No thousands separators.
+enum class TFloatFormat { ffGeneral, ffFixed };
+std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits,
+                        const TFormatSettings& settings);
+std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits);
+
 // Nearest integer with exact halves to the even neighbour (2.5 -> 2,
 // 3.5 -> 4); Trunc cuts toward zero. A value outside the 64-bit range, or
 // not a number, raises Exception("Ungültige Gleitkommaoperation").

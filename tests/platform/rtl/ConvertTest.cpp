@@ -211,3 +211,35 @@ TEST(Convert, TrimAndCase)
     EXPECT_EQ(UpperCase("abc-äz"), "ABC-äZ");
     EXPECT_EQ(LowerCase("ABC-ÄZ"), "abc-Äz");
 }
+
+TEST(Convert, FloatToStrFFixedKeepsPrecisionAndDecimalsAndSwitchesToScientific)
+{
+    const TFloatFormat fixed = TFloatFormat::ffFixed;
+    struct Case {
+        double value;
+        int precision, digits;
+        const char* expected;
+    } cases[] = {
+        {0, 9, 2, "0,00"},
+        {4, 7, 2, "4,00"},
+        {1234567.8, 9, 2, "1234567,80"},
+        {1234567.8, 7, 2, "1234568,00"},   // seven significant digits, cents lost
+        {9999999, 7, 2, "9999999,00"},
+        {10000000, 7, 2, "1E7"},          // eight digits before the point
+        {12345678, 7, 2, "1,234568E7"},
+        {10305422, 9, 2, "10305422,00"},
+        {2, 9, 0, "2"},
+        {2.5, 9, 0, "3"},                 // halves away from zero, as printed decimals do
+        {0.125, 9, 2, "0,13"},
+        {-0.001, 9, 2, "0,00"},           // no sign on a zero
+        {-4.1, 9, 2, "-4,10"},
+        {0.05, 7, 2, "0,05"},
+        {4000.5, 9, 2, "4000,50"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FloatToStrF(c.value, fixed, c.precision, c.digits, German), c.expected)
+            << c.value << " " << c.precision << " " << c.digits;
+    EXPECT_EQ(FloatToStrF(1234567.8, fixed, 9, 2, English()), "1234567.80");
+    EXPECT_EQ(FloatToStrF(1e7, TFloatFormat::ffGeneral, 7, 0, German), "1E7");
+    EXPECT_EQ(FloatToStrF(1.5, TFloatFormat::ffGeneral, 7, 0, German), "1,5");
+}
