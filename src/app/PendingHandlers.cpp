@@ -3,14 +3,10 @@
 
 #include "app/LottoZahlen.h"
 
-void TForm1::TippwerkClick(TObject*) {}
 void TForm1::WarenkorbClick(TObject*) {}
 void TForm1::SpeedButton27Click(TObject*) {}
 void TForm1::OnlineTippClick(TObject*) {}
-void TForm1::SpeedButton8Click(TObject*) {}
-void TForm1::BitBtn2Click(TObject*) {}
 void TForm1::SpeedButton17Click(TObject*) {}
-void TForm1::Aktualisieren1Click(TObject*) {}
 void TForm1::Dateispeichern1Click(TObject*) {}
 void TForm1::Deutsch1Click(TObject*) {}
 void TForm1::Englich1Click(TObject*) {}
