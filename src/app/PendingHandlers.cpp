@@ -4,7 +4,6 @@
 #include "app/LottoZahlen.h"
 
 void TForm1::WarenkorbClick(TObject*) {}
-void TForm1::SpeedButton27Click(TObject*) {}
 void TForm1::OnlineTippClick(TObject*) {}
 void TForm1::SpeedButton17Click(TObject*) {}
 void TForm1::Dateispeichern1Click(TObject*) {}

@@ -5,6 +5,7 @@
 #include "gui/FrontEndApplication.h"
 #include "gui/Guard.h"
 #include "gui/QtPlatform.h"
+#include "gui/ReportPreviewPeer.h"
 
 #include "platform/forms/Application.h"
 #include "platform/rtl/FileUtils.h"
@@ -19,6 +20,7 @@ int RunFrontEnd(int argc, char** argv, const std::string& programFolder,
     QtPlatform platform(programFolder);
     std::unique_ptr<Platform> wrapped = wrap ? wrap(platform) : nullptr;
     RegisterChartPeer();
+    RegisterReportPreviewPeer();
     int exitCode = 0;
     {
         // Reads the user's regional settings into the runtime's.

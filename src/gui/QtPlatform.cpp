@@ -8,6 +8,7 @@
 #include "gui/OneControlInput.h"
 #include "gui/Shell.h"
 #include "gui/SoundPlayer.h"
+#include "gui/ReportPreviewPeer.h"
 #include "gui/Text.h"
 
 #include "platform/forms/Application.h"
@@ -129,6 +130,10 @@ void QtPlatform::ShowModal(TForm& form) {
     // A run that ended without a result (the application quit, say) is a cancel.
     if (form.ModalResult() == mrNone) form.SetModalResult(mrCancel);
 }
+
+bool QtPlatform::PrintPage(const TPreparedPage& page) { return PrintWithDialog(page, DialogParent()); }
+
+bool QtPlatform::PageSetupDialog(TPageSettings& paper) { return PageSetupWithDialog(paper, DialogParent()); }
 
 void QtPlatform::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 

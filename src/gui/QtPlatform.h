@@ -40,6 +40,8 @@ public:
     TFormatSettings UserFormatSettings() override;
     void ScreenCursorChanged(TCursor cursor) override;
     void Terminate() override;
+    bool PrintPage(const TPreparedPage& page) override;
+    bool PageSetupDialog(TPageSettings& paper) override;
 
     const std::string& ProgramFolder() const { return programFolder_; }
 

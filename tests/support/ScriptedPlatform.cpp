@@ -9,6 +9,7 @@ ScriptedPlatform::~ScriptedPlatform() {
     if (!inputAnswers_.empty()) ADD_FAILURE() << inputAnswers_.size() << " input answer(s) never asked for";
     if (!fileAnswers_.empty()) ADD_FAILURE() << fileAnswers_.size() << " file dialog answer(s) never asked for";
     if (!modalAnswers_.empty()) ADD_FAILURE() << modalAnswers_.size() << " modal answer(s) never used";
+    if (!pageSetupAnswers_.empty()) ADD_FAILURE() << pageSetupAnswers_.size() << " page set-up answer(s) never used";
 }
 
 void ScriptedPlatform::answerMessage(int id, std::function<void()> during) {
@@ -111,5 +112,28 @@ bool ScriptedPlatform::ShellExecute(const std::string& verb, const std::string& 
 
 bool ScriptedPlatform::StartProgram(const std::string& program, const std::vector<std::string>& arguments) {
     programs.push_back({program, arguments});
+    return true;
+}
+
+bool ScriptedPlatform::PrintPage(const TPreparedPage& page) {
+    if (!printConfirmed) return false;
+    printedPages.push_back(page);
+    return true;
+}
+
+void ScriptedPlatform::answerPageSetup(std::optional<TPageSettings> paper) {
+    pageSetupAnswers_.push_back(std::move(paper));
+}
+
+bool ScriptedPlatform::PageSetupDialog(TPageSettings& paper) {
+    pageSetups.push_back(paper);
+    if (pageSetupAnswers_.empty()) {
+        ADD_FAILURE() << "unexpected page set-up dialog";
+        return false;
+    }
+    std::optional<TPageSettings> answer = std::move(pageSetupAnswers_.front());
+    pageSetupAnswers_.pop_front();
+    if (!answer) return false;
+    paper = *answer;
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include "platform/forms/Application.h"
 #include "platform/forms/Dialogs.h"
+#include "platform/report/Report.h"
 
 #include <deque>
 #include <functional>
@@ -85,6 +86,17 @@ public:
     TFormatSettings UserFormatSettings() override { return settings; }
     void Terminate() override { terminated = true; }
 
+    // Printing: every page printed is kept; false makes the print dialog
+    // cancelled.
+    bool printConfirmed = true;
+    std::vector<TPreparedPage> printedPages;
+    bool PrintPage(const TPreparedPage& page) override;
+    // The page set-up: the paper the user confirms; nullopt cancels. The
+    // paper each dialog opened with is kept.
+    void answerPageSetup(std::optional<TPageSettings> paper);
+    std::vector<TPageSettings> pageSetups;
+    bool PageSetupDialog(TPageSettings& paper) override;
+
 private:
     bool executeFileDialog(TCommonFileDialog& dialog);
 
@@ -102,4 +114,5 @@ private:
     std::deque<std::function<void(TForm&)>> modalAnswers_;
     std::deque<std::function<void()>> pending_;
     std::deque<std::function<void()>> controlPending_;
+    std::deque<std::optional<TPageSettings>> pageSetupAnswers_;
 };

@@ -14,6 +14,8 @@ class TControl;
 class TForm;
 class TOpenDialog;
 class TSaveDialog;
+struct TPreparedPage;
+struct TPageSettings;
 
 class Platform {
 public:
@@ -55,4 +57,11 @@ public:
     virtual void ScreenCursorChanged(TCursor) {}
     // The main window closed: end the message loop.
     virtual void Terminate() {}
+
+    // Printing: the print dialog, then the page on the printer it chose;
+    // false when the user cancelled or nothing could print.
+    virtual bool PrintPage(const TPreparedPage&) { return false; }
+    // The page set-up dialog on a page's paper; true (and the paper changed)
+    // when the user confirmed it.
+    virtual bool PageSetupDialog(TPageSettings&) { return false; }
 };

@@ -1,0 +1,136 @@
+// The slip window as a user opens it from the main window, in process and
+// offscreen: tips in the grid, "Schein drucken (Test)", the window with its
+// preview of the shipped slip kept as a picture of each page, the tips
+// placed again, a print, and the close that keeps the layout.
+
+#include "app/LottoZahlen.h"
+#include "app/ProgramWindows.h"
+#include "gui/Attach.h"
+#include "gui/FrontEnd.h"
+#include "output/anders.h"
+#include "platform/forms/Application.h"
+#include "platform/registry/Registry.h"
+#include "support/DrawFixtures.h"
+#include "support/DrawHistory.h"
+#include "support/TempDir.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+// The Qt platform, except that no box may come up and printing is kept
+// instead of asking for a printer.
+class SlipPlatform : public Platform {
+public:
+    SlipPlatform(Platform& qt, std::vector<TPreparedPage>& printed) : qt_(qt), printed_(printed) {}
+    int MessageBox(const std::string& text, const std::string& caption, int) override {
+        ADD_FAILURE() << "message box: " << text << " (" << caption << ")";
+        return IDOK;
+    }
+    std::string InputBox(const std::string& caption, const std::string&, const std::string& defaultText) override {
+        ADD_FAILURE() << "input box: " << caption;
+        return defaultText;
+    }
+    bool ExecuteOpenDialog(TOpenDialog&) override { return false; }
+    bool ExecuteSaveDialog(TSaveDialog&) override { return false; }
+    void ShowModal(TForm& form) override { qt_.ShowModal(form); }
+    void ProcessMessages() override { qt_.ProcessMessages(); }
+    void Repaint() override { qt_.Repaint(); }
+    bool ShellExecute(const std::string&, const std::string& file, const std::string&, const std::string&) override {
+        ADD_FAILURE() << "shell: " << file;
+        return false;
+    }
+    void PlaySoundAsync(const std::string&) override {}
+    bool StartProgram(const std::string& program, const std::vector<std::string>&) override {
+        ADD_FAILURE() << "program: " << program;
+        return false;
+    }
+    void Sleep(int) override {}
+    TDateTime Now() override { return qt_.Now(); }
+    TFormatSettings UserFormatSettings() override { return qt_.UserFormatSettings(); }
+    void ScreenCursorChanged(TCursor cursor) override { qt_.ScreenCursorChanged(cursor); }
+    void Terminate() override { qt_.Terminate(); }
+    bool PrintPage(const TPreparedPage& page) override {
+        printed_.push_back(page);
+        return true;
+    }
+
+private:
+    Platform& qt_;
+    std::vector<TPreparedPage>& printed_;
+};
+
+std::string picture(const std::string& name) { return std::string(GUI_TEST_OUTPUT_DIR) + "/" + name; }
+
+void settle() {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+TEST(SlipWindowSmoke, OpensWithThePreviewOfTheShippedSlipPrintsAndKeepsTheLayout) {
+    TempDir program, config;
+    writeDraws(program.file("ZahlenEU.dat"), SyntheticHistory(20, EncodeDate(2025, 2, 11)));
+    // The program folder as the build lays it out.
+    for (const char* name : {"EM_France.fr3", "schein.fr3"})
+        std::filesystem::copy_file(std::string(SLIP_TEMPLATE_DIR) + "/" + name, program.file(name));
+    TRegistry::SetHiveFolder(config.home());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    std::vector<TPreparedPage> printed;  // outlives the platform, which ends with the run
+    bool shown = false;
+    auto inSlip = [&] {
+        TForm8& slip = *Form8;
+        settle();
+        QWidget* window = gui::WidgetOf(slip)->window();
+        ASSERT_TRUE(window->isVisible());
+        EXPECT_TRUE(gui::WidgetOf(*slip.frxPreview1)->isVisible());
+        // Measured from the shipped slip and written in the user's format.
+        EXPECT_DOUBLE_EQ(LayoutNumber(slip.Edit17->Text(), Application->Services().UserFormatSettings()), 164.4);
+        for (int i = 0; i < slip.PageControl1->PageCount(); ++i) {
+            slip.PageControl1->SetActivePage(slip.PageControl1->Pages(i));
+            settle();
+            window->grab().save(
+                QString::fromStdString(picture("slip_window_" + slip.PageControl1->Pages(i)->Name() + ".png")));
+        }
+        slip.PageControl1->SetActivePage(slip.TabSheet1);
+        slip.BitBtn1->Click();
+        settle();
+        window->grab().save(QString::fromStdString(picture("slip_window.png")));
+        shown = true;
+        slip.Close();
+    };
+    auto drive = [&] {
+        TForm1& f = *Form1;
+        const char* tip[] = {"3", "11", "19", "27", "44", "2", "9"};
+        for (size_t i = 0; i < 7; ++i) f.Row(0).Edits[i]->SetText(tip[i]);
+        settle();
+        QTimer::singleShot(0, [&] { inSlip(); });
+        f.SpeedButton27->Click();  // runs until the slip window closes
+        f.Close();
+    };
+    char name[] = "Stellix";
+    char* argv[] = {name, nullptr};
+    int argc = 1;
+    const int exitCode = gui::RunFrontEnd(
+        argc, argv, program.path().string(),
+        [&](TApplication& app) {
+            CreateProgram(app);
+            QTimer::singleShot(0, [&] { drive(); });
+        },
+        [&](Platform& qt) { return std::make_unique<SlipPlatform>(qt, printed); });
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_TRUE(shown);
+    ASSERT_EQ(printed.size(), 1u);
+    int marks = 0;
+    for (const TPreparedMemo& m : printed[0].Memos) marks += m.Text == "x";
+    EXPECT_EQ(marks, 7);
+    EXPECT_NE(readFileBytes(config.file("HKEY_CURRENT_USER.reg")).find("\\Stellix\\druck]"), std::string::npos);
+    TRegistry::SetHiveFolder("");
+}
+
+}  // namespace
