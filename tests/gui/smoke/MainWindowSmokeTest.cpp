@@ -12,6 +12,7 @@
 #include "platform/rtl/FileUtils.h"
 #include "support/DrawFixtures.h"
 #include "support/DrawHistory.h"
+#include "support/StandInHost.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -46,6 +47,7 @@ public:
     }
     void ProcessMessages() override { qt_.ProcessMessages(); }
     void Repaint() override { qt_.Repaint(); }
+    void ProcessMessagesFor(TControl& control) override { qt_.ProcessMessagesFor(control); }
     bool ShellExecute(const std::string&, const std::string& file, const std::string&, const std::string&) override {
         ADD_FAILURE() << "shell: " << file;
         return false;
@@ -73,6 +75,8 @@ void settle() {
 
 TEST(MainWindowSmoke, StartsShowsEveryPageTakesATipAndCloses) {
     TempDir program, config;
+    // The draw update at the show finds no host, at once and without a name server.
+    HostOverride noHost{"STELLIX_HOST1", ClosedPortUrl()};
     writeDraws(program.file("ZahlenEU.dat"), SyntheticHistory(120, EncodeDate(2025, 2, 11)));
     TRegistry::SetHiveFolder(config.home());
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -154,6 +158,8 @@ TEST(MainWindowSmoke, StartsShowsEveryPageTakesATipAndCloses) {
 
 TEST(MainWindowSmoke, AResizedWindowComesBackAtTheSameSize) {
     TempDir program, config;
+    // The draw update at the show finds no host, at once and without a name server.
+    HostOverride noHost{"STELLIX_HOST1", ClosedPortUrl()};
     writeDraws(program.file("ZahlenEU.dat"), SyntheticHistory(20, EncodeDate(2025, 2, 11)));
     TRegistry::SetHiveFolder(config.home());
     auto run = [&](const std::function<void(TForm1&)>& act) {
@@ -210,6 +216,8 @@ protected:
 
 TEST(MainWindowSmoke, ReplaysTheNumberDistributionTickByTickAndEndsByItself) {
     TempDir program, config;
+    // The draw update at the show finds no host, at once and without a name server.
+    HostOverride noHost{"STELLIX_HOST1", ClosedPortUrl()};
     writeDraws(program.file("ZahlenEU.dat"), SyntheticHistory(20, EncodeDate(2025, 2, 11)));
     TRegistry::SetHiveFolder(config.home());
 
