@@ -18,12 +18,15 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 
 namespace {
@@ -200,6 +203,70 @@ TEST(MainWindowSmoke, AResizedWindowComesBackAtTheSameSize) {
     EXPECT_EQ(againHeight, height);
     EXPECT_EQ(againTop, editTop);
     TRegistry::SetHiveFolder("");
+}
+
+// Presses and releases the left button on a widget from any thread.
+void postClick(QWidget* widget) {
+    const QPointF at(5, 5);
+    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonPress, at, widget->mapToGlobal(at),
+                                                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at),
+                                                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+}
+
+TEST(MainWindowSmoke, TheStopButtonIsTheOneControlTheDrawUpdateHears) {
+    TempDir program, config;
+    HostOverride noHost{"STELLIX_HOST1", ClosedPortUrl()};
+    writeDraws(program.file("ZahlenEU.dat"), SyntheticHistory(20, EncodeDate(2025, 2, 11)));
+    TRegistry::SetHiveFolder(config.home());
+
+    size_t requests = 0;
+    bool idle = false;
+    int previousClicks = 0;
+    auto drive = [&] {
+        TForm1& f = *Form1;
+        f.PageControl1->SetActivePage(f.TabSheet4);
+        settle();
+        QPointer<QWidget> stop = gui::WidgetOf(*f.SpeedButton8);
+        QPointer<QWidget> previous = gui::WidgetOf(*f.SpeedButton6);
+        f.SpeedButton6->OnClick = [&](TObject*) { ++previousClicks; };
+        // The user clicks the previous-draw button and then the stop button
+        // while the first request runs; nothing else is new at the host.
+        StandInHost host;
+        std::atomic<bool> clicked{false};
+        host.Handle("/lotto/stellix.asp", [&](const RecordedRequest&) {
+            if (!clicked.exchange(true)) {
+                postClick(previous);
+                postClick(stop);
+            }
+            return StandInReply::Text("");
+        });
+        HostOverride first{"STELLIX_HOST1", host.BaseUrl()};
+        QTest::mouseClick(gui::WidgetOf(*f.BitBtn1), Qt::LeftButton);
+        requests = host.Requests().size();
+        settle();
+        idle = f.BitBtn1->Enabled() && !f.SpeedButton8->Visible() && !stop->isVisible();
+        f.Close();
+    };
+    char name[] = "Stellix";
+    char* argv[] = {name, nullptr};
+    int argc = 1;
+    const int exitCode = gui::RunFrontEnd(
+        argc, argv, program.path().string(),
+        [&](TApplication& app) {
+            CreateProgram(app);
+            QTimer::singleShot(0, [&] { drive(); });
+        },
+        [](Platform& qt) { return std::make_unique<NoBoxPlatform>(qt); });
+    EXPECT_EQ(exitCode, 0);
+    TRegistry::SetHiveFolder("");
+
+    // Many dates were due; the click ended the update after the first.
+    EXPECT_EQ(requests, 1u);
+    EXPECT_TRUE(idle);
+    // The other click was held back and dropped, neither run during the
+    // update nor after it.
+    EXPECT_EQ(previousClicks, 0);
 }
 
 // Counts the paints a widget receives.
