@@ -2,21 +2,30 @@
 # Builds the libFuzzer targets (clang, sanitized) and runs each for the given
 # number of seconds (default 30), side by side on the machine's cores.
 # Fails when a target crashes, hangs (over 5 s on one input) or grows past
-# 2 GB; the input that did it is kept in build-fuzz/fuzz-runs/<target>/.
+# 2 GB; the input that did it is kept in build-asan/fuzz-runs/<target>/.
 #   FUZZ_JOBS=<n>       targets run at once (default: the number of cores)
-#   FUZZ_BUILD_DIR=<d>  build folder (default: build-fuzz)
+#   FUZZ_BUILD_DIR=<d>  build folder (default: build-asan, shared with the
+#                       sanitized tests)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-30}"
 jobs="${FUZZ_JOBS:-$(nproc)}"
-build="${FUZZ_BUILD_DIR:-build-fuzz}"
+build="${FUZZ_BUILD_DIR:-build-asan}"
 
 scripts/setup.sh
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DSTELLIX_FUZZ=ON -DSTELLIX_GUI=OFF "${launcher[@]}" >/dev/null
+# The compiler is chosen when the folder is first configured only: naming it
+# again on a configured folder may start the build over.
+compiler=()
+[ -f "$build/CMakeCache.txt" ] || compiler=(-DCMAKE_CXX_COMPILER=clang++)
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${compiler[@]}" \
+  -DSTELLIX_FUZZ=ON -DSTELLIX_GUI=OFF >/dev/null
 cmake --build "$build" --target fuzzers -j "$jobs"
+
+# The program folders of the targets live in memory where the system allows:
+# the saves sync every file they write.
+scratch="$(mktemp -d "$( [ -w /dev/shm ] && echo /dev/shm || echo "${TMPDIR:-/tmp}")/stellix-fuzz.XXXXXX")"
+trap 'rm -rf "$scratch"' EXIT
+export TMPDIR="$scratch"
 
 runs="$build/fuzz-runs"
 rm -rf "$runs"

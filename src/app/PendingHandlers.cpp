@@ -3,9 +3,6 @@
 
 #include "app/LottoZahlen.h"
 
-void TForm1::WarenkorbClick(TObject*) {}
-void TForm1::OnlineTippClick(TObject*) {}
-void TForm1::SpeedButton17Click(TObject*) {}
 void TForm1::Dateispeichern1Click(TObject*) {}
 void TForm1::Deutsch1Click(TObject*) {}
 void TForm1::Englich1Click(TObject*) {}

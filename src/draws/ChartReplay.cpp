@@ -15,6 +15,9 @@ void TForm1::BitBtn20Click(TObject*) {
 }
 
 void TForm1::BitBtn21Click(TObject*) {
+    // The stop moves the picker a long command (a back-test's weekly steps)
+    // is walking with; the replay stays held until that command ends.
+    if (LongCommandRunning()) return;
     DateTimePicker1->SetDate(merkdatum);
     Timer1->SetEnabled(false);
     BitBtn20->SetVisible(true);

@@ -33,10 +33,10 @@ std::string FillPlaceholder(const std::string& pattern, const std::string& value
 namespace {
 
 constexpr int kRowTop = 32, kRowPitch = 24, kEditHeight = 21;
-constexpr int kClassLeft = 8, kClassWidth = 80;
-constexpr int kCountLeft = 96, kCountWidth = 50;
-constexpr int kQuotaLeft = 154, kQuotaWidth = 100;
-constexpr int kAmountLeft = 262, kAmountWidth = 100;
+constexpr int kClassLeft = 8, kClassWidth = 100;
+constexpr int kCountLeft = 116, kCountWidth = 50;
+constexpr int kQuotaLeft = 174, kQuotaWidth = 100;
+constexpr int kAmountLeft = 282, kAmountWidth = 100;
 constexpr int kClientWidth = kAmountLeft + kAmountWidth + 8;
 constexpr int kTotalTop = kRowTop + kPrizeClasses * kRowPitch + 6;
 constexpr int kPanelHeight = 41, kStatusHeight = 19;

@@ -104,6 +104,15 @@ TFormatSettings FormatSettingsFromLocale(const QLocale& locale) {
         s.ShortDayNames[index] = withoutTrailingDot(locale.dayName(d, QLocale::ShortFormat));
         s.LongDayNames[index] = FromQt(locale.dayName(d, QLocale::LongFormat));
     }
+    // Where the symbol stands, read off how the locale writes one unit.
+    const QString symbol = locale.currencySymbol(QLocale::CurrencySymbol);
+    const QString one = locale.toCurrencyString(1.0, symbol, 0);
+    s.CurrencyString = FromQt(symbol);
+    if (!symbol.isEmpty() && one.startsWith(symbol))
+        s.CurrencyFormat = one.mid(symbol.size()).startsWith(u' ') || one.mid(symbol.size()).startsWith(QChar(0xA0)) ? 2 : 0;
+    else
+        s.CurrencyFormat = one.endsWith(QString(u' ') + symbol) || one.endsWith(QString(QChar(0xA0)) + symbol) ? 3 : 1;
+    s.CurrencyDecimals = 2;
     return s;
 }
 

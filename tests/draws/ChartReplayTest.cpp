@@ -184,6 +184,9 @@ TEST_F(ChartReplay, NothingHappensWhileALongCommandRunsAndClosingStopsTheTimer) 
         TForm1::LongCommandScope busy(f, TForm1::LongCommand::DrawUpdate);
         ASSERT_TRUE(tick());
         EXPECT_EQ(picker(), kS);
+        f.BitBtn21->Click();  // the stop waits too: it would move the command's picker
+        EXPECT_TRUE(running());
+        EXPECT_EQ(picker(), kS);
     }
     ASSERT_TRUE(tick());
     EXPECT_EQ(picker(), EncodeDate(2025, 1, 2));

@@ -112,7 +112,7 @@ bool ScriptedPlatform::ShellExecute(const std::string& verb, const std::string& 
 
 bool ScriptedPlatform::StartProgram(const std::string& program, const std::vector<std::string>& arguments) {
     programs.push_back({program, arguments});
-    return true;
+    return startProgramResult;
 }
 
 bool ScriptedPlatform::PrintPage(const TPreparedPage& page) {

@@ -49,6 +49,8 @@ public:
     // Unexpected message boxes are answered with their first button
     // instead of failing the test.
     bool tolerateMessages = false;
+    // What StartProgram reports (the program is recorded either way).
+    bool startProgramResult = true;
 
     std::vector<Message> messages;
     std::vector<std::string> inputPrompts;

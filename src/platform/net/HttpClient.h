@@ -95,8 +95,9 @@ public:
     // for a status of 400 or more ("404 Not Found").
     std::string Get(const std::string& url);
 
-    // Ends any open connection. Requests open their own connection and close
-    // it when they end, so this only forgets nothing: the cookies stay.
+    // Ends any open connection. Every request opens its own connection and
+    // closes it when it ends, so there is nothing left to close; the cookies
+    // stay for the client's life.
     void Disconnect() {}
 
     // The outcome of the last request.

@@ -48,8 +48,12 @@ std::string FormatData(const TRegValue& value) {
     case REG_SZ:
         break;
     }
-    if (value.Data.find_first_of("\r\n") == std::string::npos) return Quoted(value.Data);
-    return "hex(1):" + HexBytes(Utf8ToUtf16(value.Data, false) + std::string(2, '\0'));
+    // A string ends at its first zero, as the hex(1) form is read: what
+    // follows it would be lost at the next start only when the string also
+    // held a line break, so it is never written.
+    const std::string_view text = std::string_view(value.Data).substr(0, value.Data.find('\0'));
+    if (text.find_first_of("\r\n") == std::string_view::npos) return Quoted(text);
+    return "hex(1):" + HexBytes(Utf8ToUtf16(text, false) + std::string(2, '\0'));
 }
 
 std::string_view TrimBlanks(std::string_view s) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <cmath>
 #include <limits>
 #include <type_traits>
@@ -392,6 +393,33 @@ std::string FloatToStrF(double value, TFloatFormat format, int precision, int di
 std::string FloatToStr(double value)
 {
     return FloatToStr(value, FormatSettings());
+}
+
+std::string FormatCurrency(double value, const TFormatSettings& settings)
+{
+    const int decimals = std::clamp(settings.CurrencyDecimals, 0, 4);
+    char buf[64];
+    const int written = std::snprintf(buf, sizeof buf, "%.*f", decimals, std::fabs(value));
+    std::string digits = written > 0 && written < static_cast<int>(sizeof buf) ? std::string(buf) : "0";
+    const std::size_t point = digits.find('.');
+    std::string whole = digits.substr(0, point);
+    const std::string fraction = point == std::string::npos ? "" : digits.substr(point + 1);
+    std::string grouped;
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0 && settings.ThousandSeparator != '\0')
+            grouped += settings.ThousandSeparator;
+        grouped += whole[i];
+    }
+    std::string amount = fraction.empty() ? grouped : grouped + settings.DecimalSeparator + fraction;
+    const bool negative = value < 0 && amount.find_first_not_of("0.,' ") != std::string::npos;
+    std::string text;
+    switch (settings.CurrencyFormat) {
+    case 0: text = settings.CurrencyString + amount; break;
+    case 1: text = amount + settings.CurrencyString; break;
+    case 2: text = settings.CurrencyString + " " + amount; break;
+    default: text = amount + " " + settings.CurrencyString; break;
+    }
+    return negative ? "-" + text : text;
 }
 
 std::int64_t Round(double value)

@@ -35,6 +35,10 @@ double StrToFloatDef(const std::string& text, double def);
 std::string FloatToStr(double value, const TFormatSettings& settings);
 std::string FloatToStr(double value);
 
+// An amount of money in the settings' currency format: rounded to
+// CurrencyDecimals, thousands grouped, the symbol placed by CurrencyFormat,
+// a minus sign in front ("-2,30 €").
+std::string FormatCurrency(double value, const TFormatSettings& settings);
 // The runtime's formatted conversion. ffGeneral: the shortest of fixed and
 // scientific notation with up to `precision` significant digits, no trailing
 // zeros ("1E7", "1,5"). ffFixed: `precision` significant digits at most and

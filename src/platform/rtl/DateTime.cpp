@@ -12,9 +12,8 @@
 namespace {
 
 constexpr std::int64_t MSecsPerDay = 86400000;
-// Day numbers of 0001-01-01 and 9999-12-31 (day 0 is 1899-12-30).
+// Day number of 0001-01-01 (day 0 is 1899-12-30).
 constexpr std::int64_t FirstDay = -693593;
-constexpr std::int64_t LastDay = 2958465;
 
 // Days since 1970-01-01 of a proleptic Gregorian date (Hinnant's algorithm).
 constexpr std::int64_t DaysFromCivil(std::int64_t y, int m, int d)

@@ -155,3 +155,10 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     }
     return ok;
 }
+
+bool FileModifiedTime(const std::string& path, std::int64_t& seconds) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return false;
+    seconds = static_cast<std::int64_t>(st.st_mtime);
+    return true;
+}

@@ -2,6 +2,7 @@
 // File and path helpers of the runtime. Paths are UTF-8 with "/" as the
 // folder separator.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -35,3 +36,7 @@ int OpenExistingFile(const std::string& path, int flags);
 // to the file it names, and an existing file keeps its permissions. False
 // with errno when the file could not be written; the old one is untouched.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// The last modification of an existing file, in whole seconds since
+// 1970-01-01 UTC; false when the file's attributes cannot be read.
+bool FileModifiedTime(const std::string& path, std::int64_t& seconds);

@@ -19,6 +19,9 @@ TFormatSettings TFormatSettings::German()
     s.LongDayNames = {"Sonntag", "Montag", "Dienstag", "Mittwoch",
                       "Donnerstag", "Freitag", "Samstag"};
     s.TwoDigitYearCenturyWindow = 50;
+    s.CurrencyString = "€";
+    s.CurrencyFormat = 3;
+    s.CurrencyDecimals = 2;
     return s;
 }
 

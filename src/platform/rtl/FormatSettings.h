@@ -22,6 +22,11 @@ struct TFormatSettings {
     // A two-digit year typed by the user lands within this many years before
     // the current year, or after it.
     int TwoDigitYearCenturyWindow = 50;
+    // How an amount of money is written: the symbol, where it stands (0
+    // "€1", 1 "1€", 2 "€ 1", 3 "1 €") and the decimals.
+    std::string CurrencyString = "€";
+    int CurrencyFormat = 3;
+    int CurrencyDecimals = 2;
 
     // Fixed German settings: what tests use and what applies until start-up
     // has read the user's locale.

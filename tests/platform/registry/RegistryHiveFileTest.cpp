@@ -82,6 +82,26 @@ TEST_F(RegistryHiveFile, WritesTheTextOfARegistryExport) {
                   "\r\n");
 }
 
+// A string ends at its first zero: what follows it is never written, so a
+// string with a line break (written as hex(1), read up to its first zero)
+// reads back as it was written.
+TEST_F(RegistryHiveFile, AStringEndsAtItsFirstZero) {
+    {
+        TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey(kKey, true));
+        reg.WriteString("Eins", std::string("a\0b", 3));
+        reg.WriteString("Zwei", std::string("a\r\n\0b\r\n", 7));
+    }
+    const std::string text = readFileBytes(hivePath());
+    EXPECT_NE(text.find("\"Eins\"=\"a\"\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"Zwei\"=hex(1):61,00,0d,00,0a,00,00,00\r\n"), std::string::npos) << text;
+    forgetHives();
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(kKey, false));
+    EXPECT_EQ(reg.ReadString("Eins"), "a");
+    EXPECT_EQ(reg.ReadString("Zwei"), "a\r\n");
+}
+
 TEST_F(RegistryHiveFile, ReadsExportsWrittenElsewhere) {
     // Line feeds alone, a byte-order mark, no header, the root in other
     // letters, byte lists over several lines, and types this store does not

@@ -132,11 +132,12 @@ TEST(DateTime, EncodeTimeRoundTripsAndRefusesInvalidTimes)
         EXPECT_EQ(std::make_tuple(h2, n2, s2, ms2), std::make_tuple(h, n, s, ms));
     }
     EXPECT_EQ(EncodeTime(12, 0, 0, 0), 0.5);
-    for (const auto& [h, n, s, ms] : std::vector<std::tuple<int, int, int, int>>{
+    for (const auto& time : std::vector<std::tuple<int, int, int, int>>{
              {24, 0, 0, 0}, {0, 60, 0, 0}, {0, 0, 60, 0}, {0, 0, 0, 1000}, {-1, 0, 0, 0}}) {
+        const auto [h, n, s, ms] = time;
         TDateTime out = 0;
         EXPECT_FALSE(TryEncodeTime(h, n, s, ms, out));
-        EXPECT_EQ(ConvertMessage([&] { EncodeTime(h, n, s, ms); }),
+        EXPECT_EQ(ConvertMessage([&] { std::apply(EncodeTime, time); }),
                   "Ungültiges Argument für Zeitkodierung");
     }
 }

@@ -1,0 +1,112 @@
+#include "output/ClickScript.h"
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+// Every occurrence of `from` replaced; what was put in is not searched again.
+void replaceAll(std::string& text, std::string_view from, std::string_view to) {
+    if (from.empty()) return;
+    for (size_t pos = text.find(from); pos != std::string::npos; pos = text.find(from, pos + to.size()))
+        text.replace(pos, from.size(), to);
+}
+
+// The field up to the next ","; that comma goes with it. Without one the
+// field is empty and the rest stays.
+std::string takeField(std::string& rest) {
+    const size_t comma = rest.find(',');
+    if (comma == std::string::npos) return {};
+    std::string field = rest.substr(0, comma);
+    rest.erase(0, comma + 1);
+    return field;
+}
+
+bool decimalInRange(const std::string& text, int low, int high, int& value) {
+    if (text.empty() || text.size() > 9) return false;
+    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) return false;
+    value = std::stoi(text);
+    return value >= low && value <= high;
+}
+
+const char* yesNo(bool yes) { return yes ? "JA" : "NEIN"; }
+
+std::string slotPlaceholder(const std::string& field, int slot) { return "[" + field + "_" + std::to_string(slot) + "]"; }
+
+}  // namespace
+
+std::string NormalisedScriptTipLine(std::string_view line) {
+    std::string text(line);
+    for (int i = 0; i < 3; ++i) replaceAll(text, "  ", " ");
+    replaceAll(text, " ", ",");
+    for (int i = 0; i < 2; ++i) replaceAll(text, "\t\t", "\t");
+    replaceAll(text, "\t", ",");
+    return text;
+}
+
+TipFields ScriptTipFields(std::string_view line) {
+    std::string rest = NormalisedScriptTipLine(line);
+    TipFields fields;
+    for (size_t i = 0; i < 6; ++i) fields[i] = takeField(rest);
+    const size_t comma = rest.find(',');
+    fields[6] = comma == std::string::npos ? rest : rest.substr(0, comma);
+    return fields;
+}
+
+bool IsValidScriptTip(const TipFields& fields, int starMax) {
+    std::set<int> numbers, stars;
+    int value = 0;
+    for (size_t i = 0; i < 5; ++i) {
+        if (!decimalInRange(fields[i], 1, 50, value)) return false;
+        numbers.insert(value);
+    }
+    for (size_t i = 5; i < 7; ++i) {
+        if (!decimalInRange(fields[i], 1, starMax, value)) return false;
+        stars.insert(value);
+    }
+    return numbers.size() == 5 && stars.size() == 2;
+}
+
+std::vector<std::vector<TipFields>> ScriptBatches(const std::vector<TipFields>& tips) {
+    std::vector<std::vector<TipFields>> batches;
+    for (size_t first = 0; first < tips.size(); first += kScriptSlots) {
+        const size_t last = std::min(tips.size(), first + kScriptSlots);
+        batches.emplace_back(tips.begin() + static_cast<std::ptrdiff_t>(first),
+                             tips.begin() + static_cast<std::ptrdiff_t>(last));
+    }
+    if (batches.empty()) batches.emplace_back();
+    return batches;
+}
+
+std::string FillClickScript(std::string text, const std::vector<TipFields>& batch, const ScriptDays& days,
+                            const std::string& tipFilePath) {
+    static const char* const kFieldNames[7] = {"Z1", "Z2", "Z3", "Z4", "Z5", "S1", "S2"};
+    for (int slot = 1; slot <= kScriptSlots; ++slot) {
+        const size_t index = static_cast<size_t>(slot - 1);
+        for (size_t f = 0; f < 7; ++f)
+            replaceAll(text, slotPlaceholder(kFieldNames[f], slot), index < batch.size() ? batch[index][f] : "");
+    }
+    replaceAll(text, "[DAUER]", yesNo(days.Standing));
+    replaceAll(text, "[FR]", yesNo(days.Friday));
+    replaceAll(text, "[DI]", yesNo(days.Tuesday));
+    replaceAll(text, "[DIFR]", yesNo(days.Tuesday && days.Friday));
+    replaceAll(text, "[MELDUNGFERTIG]", kScriptReadyMessage);
+    replaceAll(text, "[TIPPDATEI]", tipFilePath);
+    return text;
+}
+
+std::vector<std::string> RobotArguments(const std::string& scriptPath, const std::string& zahl1,
+                                        const std::string& text1, const std::string& zahl2,
+                                        const std::string& text2) {
+    return {"START", scriptPath, zahl1, text1, zahl2, text2};
+}
+
+bool ScriptReplyIsNewer(const HttpResult& reply, std::int64_t localModified) {
+    return reply.Completed && reply.StatusCode == 200 && !reply.Body.empty() && reply.LastModifiedTime >= 0 &&
+           reply.LastModifiedTime > localModified;
+}
+
+bool SubmissionDrawIsFriday(TDateTime today) {
+    const int weekday = DayOfWeek(today);  // 1 Sunday ... 7 Saturday
+    return weekday >= 3 && weekday <= 6;
+}

@@ -1,0 +1,146 @@
+#include "output/ClickScript.h"
+#include "output/MakerFolder.h"
+#include "output/Scriptwahl.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+TipFields tip(int n) {
+    return {std::to_string(n), std::to_string(n + 1), std::to_string(n + 2), std::to_string(n + 3),
+            std::to_string(n + 4), "1", "2"};
+}
+
+}  // namespace
+
+TEST(ClickScriptTipLines, EverySeparatorOfTipFilesAndListLinesGivesTheSameFields) {
+    const TipFields expected{"3", "14", "22", "30", "41", "2", "9"};
+    const char* const lines[] = {
+        "3,14,22,30,41,2,9",          // grid line of a tip file
+        "3\t14\t22\t30\t41\t\t\t2\t9",  // list line with the triple TAB before the stars
+        "3\t14\t22\t30\t41\t2\t9",
+        "3 14  22   30    41 2 9",    // blanks, up to a run of four
+        "3,14,22,30,41,2,9,",         // a trailing comma ends star 2
+        "3,14,22,30,41,2,9,17",       // so does a further field
+    };
+    for (const char* line : lines) EXPECT_EQ(ScriptTipFields(line), expected) << line;
+
+    // Without enough commas the fields stay empty and the rest is star 2.
+    EXPECT_EQ(ScriptTipFields("3,14,22"), (TipFields{"3", "14", "", "", "", "", "22"}));
+    // Nine blanks leave two after the runs are shortened: an empty field.
+    EXPECT_EQ(ScriptTipFields("3         14,22,30,41,2,9")[1], "");
+}
+
+TEST(ClickScriptTipLines, OnlyFiveDistinctNumbersAndTwoDistinctStarsInRangeAreATip) {
+    struct Case {
+        TipFields fields;
+        int starMax;
+        bool valid;
+    };
+    const Case cases[] = {
+        {{"1", "2", "3", "4", "50", "1", "12"}, 12, true},
+        {{"01", "2", "3", "4", "5", "1", "2"}, 12, true},
+        {{"1", "2", "3", "4", "51", "1", "2"}, 12, false},
+        {{"0", "2", "3", "4", "5", "1", "2"}, 12, false},
+        {{"1", "1", "3", "4", "5", "1", "2"}, 12, false},   // a number twice
+        {{"1", "2", "3", "4", "5", "2", "2"}, 12, false},   // a star twice
+        {{"1", "2", "3", "4", "5", "1", "12"}, 11, false},  // above the star maximum
+        {{"1", "2", "3", "4", "5", "1", ""}, 12, false},
+        {{"1", "2", "3", "4", "+5", "1", "2"}, 12, false},
+        {{"1", "2", "3", "4", "$5", "1", "2"}, 12, false},
+        {{"1", "2", "3", "4", "5", "1", "2\r"}, 12, false},
+        {{"1", "2", "3", "4", "99999999999", "1", "2"}, 12, false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(IsValidScriptTip(c.fields, c.starMax), c.valid) << c.fields[4];
+}
+
+TEST(ClickScriptFilling, FillsTheBatchsSlotsEmptiesTheRestAndAnswersEveryPlaceholder) {
+    const std::string tmpl =
+        "[Z1_1] [Z2_1] [Z3_1] [Z4_1] [Z5_1] [S1_1] [S2_1] again [Z1_1]\n"
+        "[Z1_2]/[S2_2] [Z1_10] [Z1_12] [S1_12]\n"
+        "[DAUER] [DI] [FR] [DIFR] [MELDUNGFERTIG] [TIPPDATEI] [z1_1] [DI\n";
+    const std::string filled = FillClickScript(tmpl, {tip(10), tip(20)}, {false, false, true}, "/p/Tipps/a b.zlt");
+    EXPECT_EQ(filled,
+              "10 11 12 13 14 1 2 again 10\n"
+              "20/2   \n"
+              "NEIN NEIN JA NEIN Please check the numbers, then you are ready to play. /p/Tipps/a b.zlt [z1_1] [DI\n");
+    EXPECT_EQ(FillClickScript("[DIFR][DI][FR][DAUER]", {}, {true, true, true}, ""), "JAJAJAJA");
+
+    // A thirteenth tip has no slot: batches of twelve.
+    std::vector<TipFields> tips;
+    for (int i = 0; i < 13; ++i) tips.push_back(tip(i + 1));
+    const auto batches = ScriptBatches(tips);
+    ASSERT_EQ(batches.size(), 2u);
+    EXPECT_EQ(batches[0].size(), 12u);
+    ASSERT_EQ(batches[1].size(), 1u);
+    EXPECT_EQ(batches[1][0], tip(13));
+    EXPECT_EQ(ScriptBatches({}).size(), 1u);  // no tips still make one empty script
+    EXPECT_EQ(ScriptBatches(std::vector<TipFields>(12, tip(1))).size(), 1u);
+}
+
+TEST(ClickScriptDays, TuesdayToFridayPlayFriday) {
+    // 2025-02-10 is a Monday.
+    const bool friday[] = {false, true, true, true, true, false, false};
+    for (int d = 0; d < 7; ++d)
+        EXPECT_EQ(SubmissionDrawIsFriday(EncodeDate(2025, 2, 10) + d), friday[d]) << d;
+}
+
+TEST(ClickScriptUpdate, OnlyACompletedNewerReplyWithABodyReplaces) {
+    HttpResult newer;
+    newer.Completed = true;
+    newer.StatusCode = 200;
+    newer.Body = "x";
+    newer.LastModifiedTime = 1001;
+    EXPECT_TRUE(ScriptReplyIsNewer(newer, 1000));
+    EXPECT_FALSE(ScriptReplyIsNewer(newer, 1001));  // the same second is not later
+    HttpResult r = newer;
+    r.Completed = false;
+    EXPECT_FALSE(ScriptReplyIsNewer(r, 0));
+    r = newer;
+    r.StatusCode = 203;
+    EXPECT_FALSE(ScriptReplyIsNewer(r, 0));
+    r = newer;
+    r.Body.clear();
+    EXPECT_FALSE(ScriptReplyIsNewer(r, 0));
+    r = newer;
+    r.LastModifiedTime = -1;  // no date, or one that could not be read
+    EXPECT_FALSE(ScriptReplyIsNewer(r, -5));
+}
+
+TEST(MakerFolder, EndsAtTheFirstComponentNamedVelmarckInAnyCase) {
+    EXPECT_EQ(MakerFolder("/opt/VelMarck/Stellix/"), "/opt/VelMarck/");
+    EXPECT_EQ(MakerFolder("/velmarck/a/velmarck/b/"), "/velmarck/");
+    EXPECT_EQ(MakerFolder("/opt/velmarck"), "/opt/velmarck/");
+    EXPECT_EQ(MakerFolder("/opt/velmarckx/Stellix/"), "/opt/velmarckx/Stellix/");  // a name that only begins so
+    EXPECT_EQ(MakerFolder("/opt/my-velmarck/Stellix"), "/opt/my-velmarck/Stellix/");
+}
+
+TEST(MakerFolder, FindsAFileAsWrittenElseIgnoringCase) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() / "KURIER");
+    writeFileBytes(dir.file("KURIER/Kurier.EXE"), "robot");
+    EXPECT_EQ(FindFileIgnoringCase(dir.home(), "Kurier/kurier.exe"), dir.home() + "KURIER/Kurier.EXE");
+    EXPECT_EQ(FindFileIgnoringCase(dir.home(), "Kurier/other.exe"), "");
+    EXPECT_EQ(FindFileIgnoringCase(dir.home(), "Kurier"), "");  // a folder is no file
+
+    std::filesystem::create_directories(dir.path() / "Kurier");
+    writeFileBytes(dir.file("Kurier/kurier.exe"), "robot");
+    EXPECT_EQ(FindFileIgnoringCase(dir.home(), "Kurier/kurier.exe"), dir.home() + "Kurier/kurier.exe");
+}
+
+TEST(ClickScriptList, HoldsTheRegularZksFilesSortedByName) {
+    TempDir dir;
+    writeFileBytes(dir.file("b.zks"), "");
+    writeFileBytes(dir.file("A.ZKS"), "");
+    writeFileBytes(dir.file("c.Zks"), "");
+    writeFileBytes(dir.file("d.zks.txt"), "");
+    writeFileBytes(dir.file("zks"), "");
+    std::filesystem::create_directories(dir.path() / "e.zks");
+    EXPECT_EQ(ClickScriptsIn(dir.path().string()),
+              (std::vector<std::string>{dir.home() + "A.ZKS", dir.home() + "b.zks", dir.home() + "c.Zks"}));
+    EXPECT_TRUE(ClickScriptsIn(dir.file("missing")).empty());
+}
