@@ -8,6 +8,7 @@
 #include "gui/FormPeer.h"
 #include "gui/LocaleSettings.h"
 #include "gui/PaintThrottle.h"
+#include "gui/OneControlInput.h"
 #include "gui/Shell.h"
 #include "gui/SoundPlayer.h"
 #include "gui/ReportPreviewPeer.h"
@@ -143,6 +144,13 @@ bool QtPlatform::PageSetupDialog(TPageSettings& paper) { return PageSetupWithDia
 void QtPlatform::ProcessMessages() { paints_->processMessages(); }
 
 void QtPlatform::Repaint() { paints_->paint(); }
+
+void QtPlatform::ProcessMessagesFor(TControl& control) {
+    OneControlInput filter(WidgetOf(control));
+    qApp->installEventFilter(&filter);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    qApp->removeEventFilter(&filter);
+}
 
 bool QtPlatform::ShellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
                               const std::string& directory) {

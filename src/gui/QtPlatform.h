@@ -31,6 +31,7 @@ public:
     void ShowModal(TForm& form) override;
     void ProcessMessages() override;
     void Repaint() override;
+    void ProcessMessagesFor(TControl& control) override;
     bool ShellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
                       const std::string& directory) override;
     void PlaySoundAsync(const std::string& path) override;

@@ -26,6 +26,8 @@ void ScriptedPlatform::answerModal(std::function<void(TForm&)> during) { modalAn
 
 void ScriptedPlatform::onProcessMessages(std::function<void()> action) { pending_.push_back(std::move(action)); }
 
+void ScriptedPlatform::onControlInput(std::function<void()> action) { controlPending_.push_back(std::move(action)); }
+
 int ScriptedPlatform::MessageBox(const std::string& text, const std::string& caption, int flags) {
     messages.push_back({text, caption, flags});
     if (messageAnswers_.empty()) {
@@ -91,6 +93,14 @@ void ScriptedPlatform::ProcessMessages() {
     if (pending_.empty()) return;
     auto action = std::move(pending_.front());
     pending_.pop_front();
+    Application->Invoke(action);
+}
+
+void ScriptedPlatform::ProcessMessagesFor(TControl& control) {
+    controlInputs.push_back(control.Name());
+    if (controlPending_.empty()) return;
+    auto action = std::move(controlPending_.front());
+    controlPending_.pop_front();
     Application->Invoke(action);
 }
 

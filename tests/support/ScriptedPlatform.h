@@ -43,6 +43,9 @@ public:
     void answerModal(std::function<void(TForm&)> during);
     // Runs at the next dispatch of pending messages (a posted click, say).
     void onProcessMessages(std::function<void()> action);
+    // Runs at the next dispatch of one control's input (a click on a stop
+    // button); the queue of onProcessMessages is left alone.
+    void onControlInput(std::function<void()> action);
     // Unexpected message boxes are answered with their first button
     // instead of failing the test.
     bool tolerateMessages = false;
@@ -60,6 +63,8 @@ public:
     std::vector<ProgramCall> programs;
     std::vector<int> sleeps;
     int processMessagesCalls = 0;
+    // The control of each dispatch of one control's input, by name.
+    std::vector<std::string> controlInputs;
     int repaints = 0;
     bool terminated = false;
     TDateTime now;
@@ -73,6 +78,7 @@ public:
     void ShowModal(TForm& form) override;
     void ProcessMessages() override;
     void Repaint() override { ++repaints; }
+    void ProcessMessagesFor(TControl& control) override;
     bool ShellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
                       const std::string& directory) override;
     void PlaySoundAsync(const std::string& path) override { sounds.push_back(path); }
@@ -109,5 +115,6 @@ private:
     std::deque<FileAnswer> fileAnswers_;
     std::deque<std::function<void(TForm&)>> modalAnswers_;
     std::deque<std::function<void()>> pending_;
+    std::deque<std::function<void()>> controlPending_;
     std::deque<std::optional<TPageSettings>> pageSetupAnswers_;
 };

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+class TControl;
 class TForm;
 class TOpenDialog;
 class TSaveDialog;
@@ -36,6 +37,14 @@ public:
     virtual void ProcessMessages() = 0;
     // Paints what changed, dispatching no input.
     virtual void Repaint() = 0;
+    // Dispatches the pending input of one control only (the stop button of
+    // a long command that holds the window) and lets the windows paint;
+    // input to every other control and every timer tick wait. A platform
+    // that cannot single out a control's input only paints.
+    virtual void ProcessMessagesFor(TControl& control) {
+        (void)control;
+        Repaint();
+    }
     // The shell's verbs ("open", "edit") on a file or web address.
     virtual bool ShellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
                               const std::string& directory) = 0;

@@ -13,6 +13,7 @@
 #include "platform/rtl/FileUtils.h"
 #include "support/DrawFixtures.h"
 #include "support/DrawHistory.h"
+#include "support/StandInHost.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -20,12 +21,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 
 namespace {
@@ -49,6 +53,7 @@ public:
     }
     void ProcessMessages() override { qt_.ProcessMessages(); }
     void Repaint() override { qt_.Repaint(); }
+    void ProcessMessagesFor(TControl& control) override { qt_.ProcessMessagesFor(control); }
     bool ShellExecute(const std::string&, const std::string& file, const std::string&, const std::string&) override {
         ADD_FAILURE() << "shell: " << file;
         return false;
@@ -76,6 +81,8 @@ void settle() {
 
 TEST(MainWindowSmoke, StartsShowsEveryPageTakesATipAndCloses) {
     TempDir program, config;
+    // The draw update at the show finds no host, at once and without a name server.
+    HostOverride noHost{"STELLIX_HOST1", ClosedPortUrl()};
     writeDraws(program.file("ZahlenEU.dat"), SyntheticHistory(120, EncodeDate(2025, 2, 11)));
     TRegistry::SetHiveFolder(config.home());
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -208,6 +215,8 @@ TEST(MainWindowSmoke, StartsShowsEveryPageTakesATipAndCloses) {
 
 TEST(MainWindowSmoke, AResizedWindowComesBackAtTheSameSize) {
     TempDir program, config;
+    // The draw update at the show finds no host, at once and without a name server.
+    HostOverride noHost{"STELLIX_HOST1", ClosedPortUrl()};
     writeDraws(program.file("ZahlenEU.dat"), SyntheticHistory(20, EncodeDate(2025, 2, 11)));
     TRegistry::SetHiveFolder(config.home());
     auto run = [&](const std::function<void(TForm1&)>& act) {
@@ -250,6 +259,70 @@ TEST(MainWindowSmoke, AResizedWindowComesBackAtTheSameSize) {
     TRegistry::SetHiveFolder("");
 }
 
+// Presses and releases the left button on a widget from any thread.
+void postClick(QWidget* widget) {
+    const QPointF at(5, 5);
+    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonPress, at, widget->mapToGlobal(at),
+                                                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at),
+                                                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+}
+
+TEST(MainWindowSmoke, TheStopButtonIsTheOneControlTheDrawUpdateHears) {
+    TempDir program, config;
+    HostOverride noHost{"STELLIX_HOST1", ClosedPortUrl()};
+    writeDraws(program.file("ZahlenEU.dat"), SyntheticHistory(20, EncodeDate(2025, 2, 11)));
+    TRegistry::SetHiveFolder(config.home());
+
+    size_t requests = 0;
+    bool idle = false;
+    int previousClicks = 0;
+    auto drive = [&] {
+        TForm1& f = *Form1;
+        f.PageControl1->SetActivePage(f.TabSheet4);
+        settle();
+        QPointer<QWidget> stop = gui::WidgetOf(*f.SpeedButton8);
+        QPointer<QWidget> previous = gui::WidgetOf(*f.SpeedButton6);
+        f.SpeedButton6->OnClick = [&](TObject*) { ++previousClicks; };
+        // The user clicks the previous-draw button and then the stop button
+        // while the first request runs; nothing else is new at the host.
+        StandInHost host;
+        std::atomic<bool> clicked{false};
+        host.Handle("/lotto/stellix.asp", [&](const RecordedRequest&) {
+            if (!clicked.exchange(true)) {
+                postClick(previous);
+                postClick(stop);
+            }
+            return StandInReply::Text("");
+        });
+        HostOverride first{"STELLIX_HOST1", host.BaseUrl()};
+        QTest::mouseClick(gui::WidgetOf(*f.BitBtn1), Qt::LeftButton);
+        requests = host.Requests().size();
+        settle();
+        idle = f.BitBtn1->Enabled() && !f.SpeedButton8->Visible() && !stop->isVisible();
+        f.Close();
+    };
+    char name[] = "Stellix";
+    char* argv[] = {name, nullptr};
+    int argc = 1;
+    const int exitCode = gui::RunFrontEnd(
+        argc, argv, program.path().string(),
+        [&](TApplication& app) {
+            CreateProgram(app);
+            QTimer::singleShot(0, [&] { drive(); });
+        },
+        [](Platform& qt) { return std::make_unique<NoBoxPlatform>(qt); });
+    EXPECT_EQ(exitCode, 0);
+    TRegistry::SetHiveFolder("");
+
+    // Many dates were due; the click ended the update after the first.
+    EXPECT_EQ(requests, 1u);
+    EXPECT_TRUE(idle);
+    // The other click was held back and dropped, neither run during the
+    // update nor after it.
+    EXPECT_EQ(previousClicks, 0);
+}
+
 // Counts the paints a widget receives.
 class PaintCounter : public QObject {
 public:
@@ -264,6 +337,8 @@ protected:
 
 TEST(MainWindowSmoke, ReplaysTheNumberDistributionTickByTickAndEndsByItself) {
     TempDir program, config;
+    // The draw update at the show finds no host, at once and without a name server.
+    HostOverride noHost{"STELLIX_HOST1", ClosedPortUrl()};
     writeDraws(program.file("ZahlenEU.dat"), SyntheticHistory(20, EncodeDate(2025, 2, 11)));
     TRegistry::SetHiveFolder(config.home());
 

@@ -12,6 +12,7 @@
 #include "platform/registry/Registry.h"
 #include "support/DrawFixtures.h"
 #include "support/DrawHistory.h"
+#include "support/StandInHost.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -42,6 +43,7 @@ public:
     void ShowModal(TForm& form) override { qt_.ShowModal(form); }
     void ProcessMessages() override { qt_.ProcessMessages(); }
     void Repaint() override { qt_.Repaint(); }
+    void ProcessMessagesFor(TControl& control) override { qt_.ProcessMessagesFor(control); }
     bool ShellExecute(const std::string&, const std::string& file, const std::string&, const std::string&) override {
         ADD_FAILURE() << "shell: " << file;
         return false;
@@ -74,6 +76,8 @@ void settle() {
 
 TEST(SlipWindowSmoke, OpensWithThePreviewOfTheShippedSlipPrintsAndKeepsTheLayout) {
     TempDir program, config;
+    // The draw update at the show finds no host, at once and without a name server.
+    HostOverride noHost{"STELLIX_HOST1", ClosedPortUrl()};
     writeDraws(program.file("ZahlenEU.dat"), SyntheticHistory(20, EncodeDate(2025, 2, 11)));
     // The program folder as the build lays it out.
     for (const char* name : {"EM_France.fr3", "schein.fr3"})

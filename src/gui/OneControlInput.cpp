@@ -1,0 +1,77 @@
+#include "gui/OneControlInput.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+
+namespace gui {
+
+namespace {
+
+enum class Kind { Other, Pointer, Keyboard, Held };
+
+Kind kindOf(QEvent::Type type) {
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::HoverEnter:
+    case QEvent::HoverLeave:
+    case QEvent::HoverMove:
+    case QEvent::Enter:
+    case QEvent::Leave:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+    case QEvent::ToolTip:
+        return Kind::Pointer;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::InputMethod:
+        return Kind::Keyboard;
+    case QEvent::Close:
+        return Kind::Held;
+    default:
+        return Kind::Other;
+    }
+}
+
+} // namespace
+
+bool OneControlInput::forTarget(const QObject* receiver) const {
+    if (!target_) return false;
+    const auto* widget = qobject_cast<const QWidget*>(receiver);
+    return widget && (widget == target_ || target_->isAncestorOf(widget));
+}
+
+bool OneControlInput::eventFilter(QObject* watched, QEvent* event) {
+    // The program's timers run on QTimer; a held tick comes again with the
+    // timer's next interval.
+    if (event->type() == QEvent::Timer) return qobject_cast<QTimer*>(watched) != nullptr;
+    switch (kindOf(event->type())) {
+    case Kind::Other: return false;
+    case Kind::Held: return true;
+    case Kind::Pointer:
+        // A window hands pointer events on to the widget under the pointer,
+        // where they are sorted out.
+        if (!watched->isWidgetType()) return false;
+        return !forTarget(watched);
+    case Kind::Keyboard:
+        // Keys go to the focus; they count only while the stop button has it.
+        return !forTarget(QApplication::focusWidget());
+    }
+    return false;
+}
+
+} // namespace gui

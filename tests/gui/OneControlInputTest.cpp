@@ -1,0 +1,67 @@
+// The dispatch of one control's input, as a long command calls it between
+// its steps: only the stop button hears its click; other input and timer
+// ticks wait.
+#include "GuiFixture.h"
+
+#include "platform/forms/StdCtrls.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+using OneControlInput = GuiFixture;
+
+void postClick(QWidget* widget) {
+    const QPointF at(5, 5);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(widget, new QMouseEvent(type, at, widget->mapToGlobal(at), Qt::LeftButton,
+                                                             type == QEvent::MouseButtonPress ? Qt::LeftButton
+                                                                                              : Qt::NoButton,
+                                                             Qt::NoModifier));
+}
+
+} // namespace
+
+TEST_F(OneControlInput, OnlyTheGivenControlHearsItsInput) {
+    auto* stop = form->Create<TSpeedButton>("SpeedButton8");
+    stop->SetParent(tipPage);
+    stop->SetBounds(10, 120, 24, 24);
+    auto* other = form->Create<TSpeedButton>("SpeedButton10");
+    other->SetParent(tipPage);
+    other->SetBounds(40, 120, 24, 24);
+    auto* timer = form->Create<TTimer>("Timer1");
+    gui::Attach(*timer);
+    timer->SetInterval(1);
+    int stops = 0, others = 0, ticks = 0;
+    stop->OnClick = [&](TObject*) { ++stops; };
+    other->OnClick = [&](TObject*) { ++others; };
+    timer->OnTimer = [&](TObject*) { ++ticks; };
+    QTest::qWait(30);
+    ASSERT_GT(ticks, 0);
+
+    auto* typed = qobject_cast<QLineEdit*>(gui::WidgetOf(*edit1));
+    ASSERT_NE(typed, nullptr);
+    typed->setFocus();
+    settle();
+    postClick(gui::WidgetOf(*other));
+    postClick(gui::WidgetOf(*stop));
+    QCoreApplication::postEvent(typed, new QKeyEvent(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, "7"));
+    QThread::msleep(20);  // a tick is due
+    ticks = 0;
+    platform.ProcessMessagesFor(*stop);
+
+    EXPECT_EQ(stops, 1);
+    EXPECT_EQ(others, 0);
+    EXPECT_EQ(edit1->Text(), "");
+    EXPECT_EQ(ticks, 0);
+
+    // Timers go on afterwards.
+    QTest::qWait(30);
+    EXPECT_GT(ticks, 0);
+    timer->SetEnabled(false);
+}
