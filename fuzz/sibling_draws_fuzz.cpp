@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::size_t next = 0;
     auto random10 = [&] { return size == 0 ? 0 : data[next++ % size] % 10; };
-    const int level = size == 0 ? 4 : data[size - 1] % 6;
+    // The search levels the window offers: 0 (random only) to 4.
+    const int level = size == 0 ? 4 : data[size - 1] % 5;
     const NewTicket ticket = DrawNewTicket(level, random10, [&](const TicketDigits& d, int l) {
         return TicketRejected(draws, d, l);
     });
