@@ -13,6 +13,8 @@
 #include "support/StandInHost.h"
 #include "support/TempDir.h"
 
+#include "SmokeProgram.h"
+
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
@@ -23,45 +25,8 @@
 
 namespace {
 
-// The Qt platform, except that no box may come up.
-class QuietPlatform : public Platform {
-public:
-    explicit QuietPlatform(Platform& qt) : qt_(qt) {}
-    int MessageBox(const std::string& text, const std::string& caption, int) override {
-        ADD_FAILURE() << "message box: " << text << " (" << caption << ")";
-        return IDOK;
-    }
-    std::string InputBox(const std::string& caption, const std::string&, const std::string& defaultText) override {
-        ADD_FAILURE() << "input box: " << caption;
-        return defaultText;
-    }
-    bool ExecuteOpenDialog(TOpenDialog&) override { return false; }
-    bool ExecuteSaveDialog(TSaveDialog&) override { return false; }
-    void ShowModal(TForm& form) override { qt_.ShowModal(form); }
-    void ProcessMessages() override { qt_.ProcessMessages(); }
-    void Repaint() override { qt_.Repaint(); }
-    void ProcessMessagesFor(TControl& control) override { qt_.ProcessMessagesFor(control); }
-    bool ShellExecute(const std::string&, const std::string&, const std::string&, const std::string&) override {
-        return false;
-    }
-    void PlaySoundAsync(const std::string&) override {}
-    bool StartProgram(const std::string&, const std::vector<std::string>&) override { return false; }
-    void Sleep(int) override {}
-    TDateTime Now() override { return qt_.Now(); }
-    TFormatSettings UserFormatSettings() override { return qt_.UserFormatSettings(); }
-    void ScreenCursorChanged(TCursor cursor) override { qt_.ScreenCursorChanged(cursor); }
-    void LanguageChanged(const std::string& locale) override { qt_.LanguageChanged(locale); }
-    void Terminate() override { qt_.Terminate(); }
-
-private:
-    Platform& qt_;
-};
-
-std::string picture(const std::string& name) { return std::string(GUI_TEST_OUTPUT_DIR) + "/" + name; }
-
-void settle() {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-}
+using smoke::picture;
+using smoke::settle;
 
 TEST(LanguageSmoke, TheMainWindowInRussianGreekAndChinese) {
     TempDir program, config;
@@ -89,16 +54,7 @@ TEST(LanguageSmoke, TheMainWindowInRussianGreekAndChinese) {
         }
         f.Close();
     };
-    char name[] = "Stellix";
-    char* argv[] = {name, nullptr};
-    int argc = 1;
-    const int exitCode = gui::RunFrontEnd(
-        argc, argv, program.path().string(),
-        [&](TApplication& app) {
-            CreateProgram(app);
-            QTimer::singleShot(0, [&] { drive(); });
-        },
-        [&](Platform& qt) { return std::make_unique<QuietPlatform>(qt); });
+    const int exitCode = smoke::RunProgram(program.path().string(), drive);
     EXPECT_EQ(exitCode, 0);
     ASSERT_EQ(captions.size(), 4u);
     EXPECT_EQ(captions[0], "Рассчитать ставки");

@@ -16,6 +16,8 @@
 #include "support/StandInHost.h"
 #include "support/TempDir.h"
 
+#include "SmokeProgram.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -34,49 +36,18 @@
 
 namespace {
 
-// The Qt platform, except that no box may come up and no shell is called.
-class NoBoxPlatform : public Platform {
-public:
-    explicit NoBoxPlatform(Platform& qt) : qt_(qt) {}
-    int MessageBox(const std::string& text, const std::string& caption, int) override {
-        ADD_FAILURE() << "message box: " << text << " (" << caption << ")";
-        return IDOK;
-    }
-    std::string InputBox(const std::string& caption, const std::string&, const std::string& defaultText) override {
-        ADD_FAILURE() << "input box: " << caption;
-        return defaultText;
-    }
-    bool ExecuteOpenDialog(TOpenDialog&) override { return false; }
-    bool ExecuteSaveDialog(TSaveDialog&) override { return false; }
-    void ShowModal(TForm& form) override {
-        ADD_FAILURE() << "modal window: " << form.Name();
-    }
-    void ProcessMessages() override { qt_.ProcessMessages(); }
-    void Repaint() override { qt_.Repaint(); }
-    void ProcessMessagesFor(TControl& control) override { qt_.ProcessMessagesFor(control); }
-    bool ShellExecute(const std::string&, const std::string& file, const std::string&, const std::string&) override {
-        ADD_FAILURE() << "shell: " << file;
-        return false;
-    }
-    void PlaySoundAsync(const std::string&) override {}
-    bool StartProgram(const std::string& program, const std::vector<std::string>&) override {
-        ADD_FAILURE() << "program: " << program;
-        return false;
-    }
-    void Sleep(int) override {}
-    TDateTime Now() override { return qt_.Now(); }
-    TFormatSettings UserFormatSettings() override { return qt_.UserFormatSettings(); }
-    void ScreenCursorChanged(TCursor cursor) override { qt_.ScreenCursorChanged(cursor); }
-    void Terminate() override { qt_.Terminate(); }
+using smoke::picture;
+using smoke::settle;
 
-private:
-    Platform& qt_;
+// No modal window may come up either.
+class NoBoxPlatform : public smoke::SmokePlatform {
+public:
+    using SmokePlatform::SmokePlatform;
+    void ShowModal(TForm& form) override { ADD_FAILURE() << "modal window: " << form.Name(); }
 };
 
-std::string picture(const char* name) { return std::string(GUI_TEST_OUTPUT_DIR) + "/" + name; }
-
-void settle() {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+smoke::PlatformFactory noBoxes() {
+    return [](Platform& qt) { return std::make_unique<NoBoxPlatform>(qt); };
 }
 
 TEST(MainWindowSmoke, StartsShowsEveryPageTakesATipAndCloses) {
@@ -192,19 +163,13 @@ TEST(MainWindowSmoke, StartsShowsEveryPageTakesATipAndCloses) {
         drove = true;
         f.Close();
     };
-    char name[] = "Stellix";
-    char* argv[] = {name, nullptr};
-    int argc = 1;
-    int exitCode = gui::RunFrontEnd(
-        argc, argv, program.path().string(),
-        [&](TApplication& app) {
-            CreateProgram(app);
-            QTimer::singleShot(0, [&] {
-                drive();
-                if (!drove) Form1->Close();  // a failed assertion ends the drive early
-            });
+    int exitCode = smoke::RunProgram(
+        program.path().string(),
+        [&] {
+            drive();
+            if (!drove) Form1->Close();  // a failed assertion ends the drive early
         },
-        [](Platform& qt) { return std::make_unique<NoBoxPlatform>(qt); });
+        noBoxes());
     EXPECT_TRUE(drove);
     EXPECT_EQ(exitCode, 0);
     // The close step kept the settings and the typed tip.
@@ -220,19 +185,13 @@ TEST(MainWindowSmoke, AResizedWindowComesBackAtTheSameSize) {
     writeDraws(program.file("ZahlenEU.dat"), SyntheticHistory(20, EncodeDate(2025, 2, 11)));
     TRegistry::SetHiveFolder(config.home());
     auto run = [&](const std::function<void(TForm1&)>& act) {
-        char name[] = "Stellix";
-        char* argv[] = {name, nullptr};
-        int argc = 1;
-        return gui::RunFrontEnd(
-            argc, argv, program.path().string(),
-            [&](TApplication& app) {
-                CreateProgram(app);
-                QTimer::singleShot(0, [&] {
-                    act(*Form1);
-                    Form1->Close();
-                });
+        return smoke::RunProgram(
+            program.path().string(),
+            [&] {
+                act(*Form1);
+                Form1->Close();
             },
-            [](Platform& qt) { return std::make_unique<NoBoxPlatform>(qt); });
+            noBoxes());
     };
     int width = 0, height = 0, editTop = 0;
     EXPECT_EQ(run([&](TForm1& f) {
@@ -302,16 +261,7 @@ TEST(MainWindowSmoke, TheStopButtonIsTheOneControlTheDrawUpdateHears) {
         idle = f.BitBtn1->Enabled() && !f.SpeedButton8->Visible() && !stop->isVisible();
         f.Close();
     };
-    char name[] = "Stellix";
-    char* argv[] = {name, nullptr};
-    int argc = 1;
-    const int exitCode = gui::RunFrontEnd(
-        argc, argv, program.path().string(),
-        [&](TApplication& app) {
-            CreateProgram(app);
-            QTimer::singleShot(0, [&] { drive(); });
-        },
-        [](Platform& qt) { return std::make_unique<NoBoxPlatform>(qt); });
+    const int exitCode = smoke::RunProgram(program.path().string(), drive, noBoxes());
     EXPECT_EQ(exitCode, 0);
     TRegistry::SetHiveFolder("");
 
@@ -381,16 +331,7 @@ TEST(MainWindowSmoke, ReplaysTheNumberDistributionTickByTickAndEndsByItself) {
         gui::WidgetOf(*f.Chart1)->removeEventFilter(&counter);
         f.Close();
     };
-    char name[] = "Stellix";
-    char* argv[] = {name, nullptr};
-    int argc = 1;
-    const int exitCode = gui::RunFrontEnd(
-        argc, argv, program.path().string(),
-        [&](TApplication& app) {
-            CreateProgram(app);
-            QTimer::singleShot(0, [&] { drive(); });
-        },
-        [](Platform& qt) { return std::make_unique<NoBoxPlatform>(qt); });
+    const int exitCode = smoke::RunProgram(program.path().string(), drive, noBoxes());
     EXPECT_EQ(exitCode, 0);
     TRegistry::SetHiveFolder("");
 

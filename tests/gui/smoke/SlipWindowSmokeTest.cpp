@@ -15,6 +15,8 @@
 #include "support/StandInHost.h"
 #include "support/TempDir.h"
 
+#include "SmokeProgram.h"
+
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
@@ -25,54 +27,21 @@
 
 namespace {
 
-// The Qt platform, except that no box may come up and printing is kept
-// instead of asking for a printer.
-class SlipPlatform : public Platform {
+using smoke::picture;
+using smoke::settle;
+
+// Printing is kept instead of asking for a printer.
+class SlipPlatform : public smoke::SmokePlatform {
 public:
-    SlipPlatform(Platform& qt, std::vector<TPreparedPage>& printed) : qt_(qt), printed_(printed) {}
-    int MessageBox(const std::string& text, const std::string& caption, int) override {
-        ADD_FAILURE() << "message box: " << text << " (" << caption << ")";
-        return IDOK;
-    }
-    std::string InputBox(const std::string& caption, const std::string&, const std::string& defaultText) override {
-        ADD_FAILURE() << "input box: " << caption;
-        return defaultText;
-    }
-    bool ExecuteOpenDialog(TOpenDialog&) override { return false; }
-    bool ExecuteSaveDialog(TSaveDialog&) override { return false; }
-    void ShowModal(TForm& form) override { qt_.ShowModal(form); }
-    void ProcessMessages() override { qt_.ProcessMessages(); }
-    void Repaint() override { qt_.Repaint(); }
-    void ProcessMessagesFor(TControl& control) override { qt_.ProcessMessagesFor(control); }
-    bool ShellExecute(const std::string&, const std::string& file, const std::string&, const std::string&) override {
-        ADD_FAILURE() << "shell: " << file;
-        return false;
-    }
-    void PlaySoundAsync(const std::string&) override {}
-    bool StartProgram(const std::string& program, const std::vector<std::string>&) override {
-        ADD_FAILURE() << "program: " << program;
-        return false;
-    }
-    void Sleep(int) override {}
-    TDateTime Now() override { return qt_.Now(); }
-    TFormatSettings UserFormatSettings() override { return qt_.UserFormatSettings(); }
-    void ScreenCursorChanged(TCursor cursor) override { qt_.ScreenCursorChanged(cursor); }
-    void Terminate() override { qt_.Terminate(); }
+    SlipPlatform(Platform& qt, std::vector<TPreparedPage>& printed) : SmokePlatform(qt), printed_(printed) {}
     bool PrintPage(const TPreparedPage& page) override {
         printed_.push_back(page);
         return true;
     }
 
 private:
-    Platform& qt_;
     std::vector<TPreparedPage>& printed_;
 };
-
-std::string picture(const std::string& name) { return std::string(GUI_TEST_OUTPUT_DIR) + "/" + name; }
-
-void settle() {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-}
 
 TEST(SlipWindowSmoke, OpensWithThePreviewOfTheShippedSlipPrintsAndKeepsTheLayout) {
     TempDir program, config;
@@ -117,16 +86,8 @@ TEST(SlipWindowSmoke, OpensWithThePreviewOfTheShippedSlipPrintsAndKeepsTheLayout
         f.SpeedButton27->Click();  // runs until the slip window closes
         f.Close();
     };
-    char name[] = "Stellix";
-    char* argv[] = {name, nullptr};
-    int argc = 1;
-    const int exitCode = gui::RunFrontEnd(
-        argc, argv, program.path().string(),
-        [&](TApplication& app) {
-            CreateProgram(app);
-            QTimer::singleShot(0, [&] { drive(); });
-        },
-        [&](Platform& qt) { return std::make_unique<SlipPlatform>(qt, printed); });
+    const int exitCode = smoke::RunProgram(program.path().string(), drive,
+                                           [&](Platform& qt) { return std::make_unique<SlipPlatform>(qt, printed); });
     EXPECT_EQ(exitCode, 0);
     EXPECT_TRUE(shown);
     ASSERT_EQ(printed.size(), 1u);
