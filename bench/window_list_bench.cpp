@@ -109,7 +109,7 @@ private:
 
 int runCase(bool window, const fs::path& home) {
     TRegistry::SetHiveFolder((home / "config").string());
-    double loaded = 0, closed = 0;
+    double loaded = 0, closed = 0, startPeak = 0;
     int lines = 0;
     const auto start = Clock::now();
     Clock::time_point closing;
@@ -119,6 +119,7 @@ int runCase(bool window, const fs::path& home) {
         app.ExeName = (home / "Stellix").string();
         CreateProgramWindows(app);
         loaded = secondsSince(start);
+        startPeak = peakMegabytes();
         lines = Form1->Gewinne->Items().Count();
         closing = Clock::now();
         Form1->Close();
@@ -134,6 +135,7 @@ int runCase(bool window, const fs::path& home) {
                 QTimer::singleShot(0, [&] {
                     QApplication::processEvents();
                     loaded = secondsSince(start);
+                    startPeak = peakMegabytes();
                     lines = Form1->Gewinne->Items().Count();
                     closing = Clock::now();
                     Form1->Close();
@@ -142,8 +144,8 @@ int runCase(bool window, const fs::path& home) {
             [](Platform& qt) { return std::make_unique<WindowPlatform>(qt); });
     }
     closed = secondsSince(closing);
-    std::printf("  %-9s %9d lines evaluated: start %6.2f s, close %5.2f s, peak RSS %7.1f MB\n",
-                window ? "window" : "headless", lines, loaded, closed, peakMegabytes());
+    std::printf("  %-9s %9d lines evaluated: start %6.2f s (peak RSS %7.1f MB), close %5.2f s (peak RSS %7.1f MB)\n",
+                window ? "window" : "headless", lines, loaded, startPeak, closed, peakMegabytes());
     std::fflush(stdout);
     TRegistry::SetHiveFolder("");
     return 0;
