@@ -27,7 +27,8 @@ public:
     }
     ~UpdateRun() {
         // On an error the appender's own end closes the file without
-        // reporting; the error that is on its way says what went wrong.
+        // reporting and without the records of an unfinished reply; the
+        // error that is on its way says what went wrong.
         file_.reset();
         form_.Button1->SetEnabled(true);
         form_.BitBtn1->SetEnabled(true);
@@ -115,6 +116,11 @@ void TForm1::TippwerkClick(TObject* Sender) {
                     file.Write(DrawUpdateRecord(requested, *values));
                     stored = true;
                 }
+                // The reply's draws are in the file before the next request:
+                // a crash or a kill later loses none of them. A write that
+                // fails takes the whole reply back out and ends the update
+                // with the error, so the next one asks for this date again.
+                file.Commit();
             }
             if (badLine) {
                 ShowMessage(ReplyForMessage(RichEdit1->Lines()));
