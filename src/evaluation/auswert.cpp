@@ -1,5 +1,6 @@
 #include "evaluation/auswert.h"
 
+#include "app/DataLabelTag.h"
 #include "app/MakerServices.h"
 #include "evaluation/QuotaReply.h"
 #include "platform/forms/Application.h"
@@ -131,6 +132,7 @@ void TForm9::design() {
     Label28 = AmountLabels[12];
     Label29 = AmountLabels[0];
     Place(this, Label20, "Label20", this, kAmountLeft, kTotalTop, kAmountWidth, 16, "Summe");
+    Label20->SetTag(kDataLabelTag);  // shows the total
 
     KeepMessage(Edit4, "Spieleinsatz: %s  EUR");
     KeepMessage(Edit3, "Spieleinsatz: noch nicht verfügbar!");
