@@ -2,6 +2,7 @@
 // per draw date after the last stored draw up to today, one record per reply
 // line; and the rebuild of the history from a chosen date.
 
+#include "app/ComposedMessages.h"
 #include "app/LottoZahlen.h"
 #include "app/MakerServices.h"
 #include "draws/DrawFile.h"
@@ -148,7 +149,7 @@ void TForm1::SpeedButton8Click(TObject*) { SpeedButton8->SetVisible(false); }
 
 void TForm1::BitBtn2Click(TObject* Sender) {
     if (LongCommandRunning()) return;
-    const std::string question = Meldung(3) + DateToStr(DateTimePicker1->Date()) + Meldung(4);
+    const std::string question = RebuildQuestion(Meldung(3), DateToStr(DateTimePicker1->Date()), Meldung(4));
     if (Application->MessageBox(question, Meldung(5), MB_YESNO) != IDYES) return;
     const std::string path = Home + ZahlenFile;
     // The update would append to a history that is still there.
