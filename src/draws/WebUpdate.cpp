@@ -2,6 +2,7 @@
 // per draw date after the last stored draw up to today, one record per reply
 // line; and the rebuild of the history from a chosen date.
 
+#include "app/ComposedMessages.h"
 #include "app/LottoZahlen.h"
 #include "app/MakerServices.h"
 #include "draws/DrawFile.h"
@@ -29,7 +30,8 @@ public:
     ~UpdateRun() {
         form_.HttpCli1->OnWork = nullptr;
         // On an error the appender's own end closes the file without
-        // reporting; the error that is on its way says what went wrong.
+        // reporting and without the records of an unfinished reply; the
+        // error that is on its way says what went wrong.
         file_.reset();
         form_.Button1->SetEnabled(true);
         form_.BitBtn1->SetEnabled(true);
@@ -111,6 +113,11 @@ void TForm1::TippwerkClick(TObject* Sender) {
                     file.Write(DrawUpdateRecord(requested, *values));
                     stored = true;
                 }
+                // The reply's draws are in the file before the next request:
+                // a crash or a kill later loses none of them. A write that
+                // fails takes the whole reply back out and ends the update
+                // with the error, so the next one asks for this date again.
+                file.Commit();
             }
             if (badLine) {
                 ShowMessage(ReplyForMessage(RichEdit1->Lines()));
@@ -139,7 +146,7 @@ void TForm1::SpeedButton8Click(TObject*) { SpeedButton8->SetVisible(false); }
 
 void TForm1::BitBtn2Click(TObject* Sender) {
     if (LongCommandRunning()) return;
-    const std::string question = Meldung(3) + DateToStr(DateTimePicker1->Date()) + Meldung(4);
+    const std::string question = RebuildQuestion(Meldung(3), DateToStr(DateTimePicker1->Date()), Meldung(4));
     if (Application->MessageBox(question, Meldung(5), MB_YESNO) != IDYES) return;
     const std::string path = Home + ZahlenFile;
     // The update would append to a history that is still there.
