@@ -156,6 +156,8 @@ void TForm9::design() {
     SpeedButton2->SetGlyph("update");
     Place(this, BitBtn1, "BitBtn1", Panel1, kClientWidth - 98, 8, 90, 25);
     BitBtn1->SetKind(TBitBtnKind::bkClose);
+    // Escape closes the window as its close button does.
+    BitBtn1->Cancel = true;
 
     HttpCli1 = Create<THttpClient>("HttpCli1");
     HttpCli1->UserAgent = ToolUserAgent;

@@ -6,6 +6,7 @@
 //
 //     FailingWrite full(history, 40);   // 40 bytes go in, then the disk is full
 //     FailingClose close(history);      // a read handle's close reports EIO
+//     FailingRead unreadable(file);     // reading a whole text file fails
 
 #include "platform/rtl/FileUtils.h"
 
@@ -109,4 +110,33 @@ private:
     static inline int code_ = EIO;
     static inline int failures_ = 0;
     CloseFunction previous_;
+};
+
+// Every read of a watched text file fails with `code`, as a damaged disk or
+// a file system gone away would: the file is there but cannot be read.
+class FailingRead {
+public:
+    explicit FailingRead(const std::string& prefix, int code = EIO) {
+        prefix_ = failing_file_calls::Resolved(prefix);
+        code_ = code;
+        failures_ = 0;
+        previous_ = SetReadFunction(&read);
+    }
+    ~FailingRead() { SetReadFunction(previous_); }
+    FailingRead(const FailingRead&) = delete;
+    FailingRead& operator=(const FailingRead&) = delete;
+
+    static int Failures() { return failures_; }
+
+private:
+    static ssize_t read(int fd, void* data, std::size_t bytes) {
+        if (!failing_file_calls::Watched(fd, prefix_)) return ::read(fd, data, bytes);
+        ++failures_;
+        errno = code_;
+        return -1;
+    }
+    static inline std::string prefix_;
+    static inline int code_ = EIO;
+    static inline int failures_ = 0;
+    ReadFunction previous_;
 };

@@ -20,6 +20,7 @@ namespace {
 RenameFunction renameFunction = &std::rename;
 WriteFunction writeFunction = &::pwrite;
 CloseFunction closeFunction = &::close;
+ReadFunction readFunction = &::read;
 }
 
 RenameFunction SetRenameFunction(RenameFunction rename) {
@@ -40,11 +41,19 @@ CloseFunction SetCloseFunction(CloseFunction close) {
     return previous;
 }
 
+ReadFunction SetReadFunction(ReadFunction read) {
+    ReadFunction previous = readFunction;
+    readFunction = read ? read : &::read;
+    return previous;
+}
+
 ssize_t WriteAt(int fd, const void* data, std::size_t bytes, off_t offset) {
     return writeFunction(fd, data, bytes, offset);
 }
 
 int CloseFile(int fd) { return closeFunction(fd); }
+
+ssize_t ReadFrom(int fd, void* data, std::size_t bytes) { return readFunction(fd, data, bytes); }
 
 bool FileExists(const std::string& path) {
     struct stat st {};
