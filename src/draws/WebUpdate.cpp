@@ -11,7 +11,6 @@
 #include "platform/rtl/FileUtils.h"
 
 #include <cerrno>
-#include <chrono>
 #include <optional>
 
 namespace {
@@ -24,8 +23,12 @@ public:
         form_.BitBtn1->SetEnabled(false);
         form_.SpeedButton10->SetEnabled(false);
         form_.SpeedButton8->SetVisible(true);
+        // A request blocks the window: what changed before it is painted
+        // while it waits.
+        form_.HttpCli1->OnWork = [] { Application->Services().Repaint(); };
     }
     ~UpdateRun() {
+        form_.HttpCli1->OnWork = nullptr;
         // On an error the appender's own end closes the file without
         // reporting and without the records of an unfinished reply; the
         // error that is on its way says what went wrong.
@@ -75,20 +78,14 @@ void TForm1::TippwerkClick(TObject* Sender) {
         if (last > 0) DateTimePicker1->SetDate(last);
         DateTimePicker1->SetDate(NextUpdateDate(DateTimePicker1->Date()));
 
-        auto lastPaint = std::chrono::steady_clock::time_point{};
         while (DateTimePicker1->Date() <= ::Date() && SpeedButton8->Visible()) {
             const TDateTime requested = DateTimePicker1->Date();
             HttpCli1->SetProxy(ProxyHostEdit->Text(), ProxyPortEdit->Text());
             Button1->SetEnabled(false);
             StatusBar1->SetPanelText(0, "Loading");
-            // The request blocks the window: show the status it runs under,
-            // but not for each of a fast host's many short requests, where
-            // painting the whole window would cost more than the requests.
-            const auto now = std::chrono::steady_clock::now();
-            if (now - lastPaint >= std::chrono::milliseconds(250)) {
-                Application->Services().Repaint();
-                lastPaint = now;
-            }
+            // The date being fetched, on whatever page the window shows.
+            StatusBar1->SetPanelText(1, FormatDateTime("DDD dd.mm.yy", requested));
+            Application->Services().Repaint();
             HttpCli1->ConnectTimeout = 5000;
             HttpCli1->ReadTimeout = 5000;
             HttpCli1->HandleRedirects = true;
