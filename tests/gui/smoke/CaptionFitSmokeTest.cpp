@@ -271,8 +271,15 @@ TEST(CaptionFitSmoke, EveryCaptionFitsItsControlInEveryLanguage) {
             total += timer.elapsed();
             settle();
             Checker check{item->Caption()};
-            for (TComponent* c : Application->ComponentList())
-                if (auto* form = dynamic_cast<TForm*>(c)) check.window(*form);
+            for (TComponent* c : Application->ComponentList()) {
+                auto* form = dynamic_cast<TForm*>(c);
+                if (!form) continue;
+                check.window(*form);
+                // The other windows as they would open, to look at.
+                if (form != &f)
+                    gui::WidgetOf(*form)->window()->grab().save(
+                        QString::fromStdString(picture("language_" + item->Name() + "_" + form->Name() + ".png")));
+            }
             check.menuBar(f, *bar);
             EXPECT_EQ(f.Width(), width) << item->Caption();
             EXPECT_EQ(f.Height(), height) << item->Caption();
