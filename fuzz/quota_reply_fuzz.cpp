@@ -25,6 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // above; the small addition covers the binary noise of both values.
         if (std::fabs(back - *quota) > std::max(0.005, *quota * 1e-8) + 1e-9) std::abort();
     }
-    if (!QuotaReplyAccepted(0, body) && body.find(';') != std::string::npos) std::abort();
+    // Accepted exactly when a ";" is there and some quota was read.
+    const bool anyQuota = std::any_of(reply.Quotas.begin(), reply.Quotas.end(), [](const auto& q) { return q; });
+    if (QuotaReplyAccepted(0, body) != (body.find(';') != std::string::npos && anyQuota)) std::abort();
+    if (QuotaReplyAccepted(400, body)) std::abort();
     return 0;
 }

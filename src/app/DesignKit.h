@@ -2,6 +2,7 @@
 // The shapes the main window's pages repeat: a check box, a counter (an
 // edit with its up-down) and a label, at designer coordinates.
 
+#include "app/DataLabelTag.h"
 #include "platform/forms/ComCtrls.h"
 #include "platform/forms/Designer.h"
 
@@ -10,9 +11,6 @@ constexpr int kCheckHeight = 17;
 constexpr int kLabelHeight = 16;
 constexpr int kButtonHeight = 25;
 constexpr int kUpDownWidth = 16;
-// The Tag of a label whose caption is data (a draw line, a count, an
-// amount): the language files leave its caption alone.
-constexpr int kDataLabelTag = 1;
 
 inline TCheckBox* PlaceCheck(TComponent* owner, TCheckBox*& field, const char* name, TWinControl* parent, int left,
                              int top, int width, const std::string& caption, bool checked,

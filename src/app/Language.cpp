@@ -23,15 +23,28 @@ std::vector<TForm*> windows() {
 }  // namespace
 
 void TForm1::SpracheSetzen() {
-    if (const Language* language = LanguageByNumber(sprache)) chooseLanguage(*language);
+    if (const Language* language = LanguageByNumber(sprache)) {
+        // A language whose files cannot be read is reported, and the start
+        // goes on in the texts it has: the draw is still shown and the
+        // update still runs. The stored choice stays for the next start.
+        Application->Invoke([&] { chooseLanguage(*language); });
+    }
     SpeedButton5Click(this);
     SpeedButton2Click(this);
 }
 
 void TForm1::chooseLanguage(const Language& language) {
+    std::vector<bool> checked;
+    for (TMenuItem* item : LanguageItems) checked.push_back(item->Checked());
     for (size_t i = 0; i < Languages().size(); ++i)
         LanguageItems[i]->SetChecked(&Languages()[i] == &language);
-    DateiLaden1Click(Home + kLanguageFolder + kBaseFile, language.Code);
+    try {
+        DateiLaden1Click(Home + kLanguageFolder + kBaseFile, language.Code);
+    } catch (...) {
+        // The texts are those of the language before: so is the check mark.
+        for (size_t i = 0; i < checked.size(); ++i) LanguageItems[i]->SetChecked(checked[i]);
+        throw;
+    }
     sprache = language.Number;
 }
 
@@ -64,26 +77,36 @@ void TForm1::Chinese1Click(TObject*) { languageItemClicked(18); }
 
 void TForm1::DateiLaden1Click(const std::string& Dateiname, const std::string& Sprache) {
     if (!FileExists(Dateiname)) return;
-    Memo1->WordWrap = false;
-    Memo1->Lines().LoadFromFile(Dateiname);
+    // Every file is read before any text changes: one that cannot be read
+    // leaves the windows in the texts they had, never half in one language.
+    TStringList base;
+    base.LoadFromFile(Dateiname);
     const std::string translationName = Dateiname + "." + Sprache;
     const bool translated = FileExists(translationName);
-    if (translated) {
-        RichEdit1->WordWrap = false;
-        RichEdit1->Lines().LoadFromFile(translationName);
-    }
-    LoadLanguageTexts(windows(), Memo1->Lines(), translated ? &RichEdit1->Lines() : nullptr);
-
+    TStringList translation;
+    if (translated) translation.LoadFromFile(translationName);
     const std::string folder = ExtractFilePath(Dateiname);
     const std::string radioName = folder + "Radio.txt." + Sprache;
-    if (FileExists(radioName)) {
-        TStringList items;
-        items.LoadFromFile(radioName);
-        ApplyRadioItems(*RadioGroup1, items);
-        ApplyRadioItems(*RadioGroup2, items);
-    }
+    const bool radio = FileExists(radioName);
+    TStringList radioItems;
+    if (radio) radioItems.LoadFromFile(radioName);
     const std::string messagesName = folder + "meldungen.txt." + Sprache;
-    if (FileExists(messagesName)) Memo2->Lines().LoadFromFile(messagesName);
+    const bool messages = FileExists(messagesName);
+    TStringList messageLines;
+    if (messages) messageLines.LoadFromFile(messagesName);
+
+    Memo1->WordWrap = false;
+    Memo1->Lines() = base;
+    if (translated) {
+        RichEdit1->WordWrap = false;
+        RichEdit1->Lines() = translation;
+    }
+    LoadLanguageTexts(windows(), Memo1->Lines(), translated ? &RichEdit1->Lines() : nullptr);
+    if (radio) {
+        ApplyRadioItems(*RadioGroup1, radioItems);
+        ApplyRadioItems(*RadioGroup2, radioItems);
+    }
+    if (messages) Memo2->Lines() = messageLines;
     Application->Services().LanguageChanged(QtLanguageName(Sprache));
 }
 

@@ -29,7 +29,48 @@ DrawAppender::DrawAppender(const std::string& path) {
         file_.Reset(TFileMode::ReadWrite);
     else
         file_.Rewrite();
-    file_.Seek(file_.FileSize());
+    committed_ = file_.FileSize();
+    file_.Seek(committed_);
+}
+
+DrawAppender::~DrawAppender() {
+    if (file_.IsOpen()) rollBack();
+}
+
+void DrawAppender::Write(const DrawRecord& record) {
+    try {
+        // A full block goes to the file here already.
+        file_.Write(record);
+    } catch (...) {
+        rollBack();
+        throw;
+    }
+}
+
+void DrawAppender::Commit() {
+    try {
+        file_.Flush();
+    } catch (...) {
+        rollBack();
+        throw;
+    }
+    committed_ = file_.FilePos();
+}
+
+void DrawAppender::Close() {
+    Commit();
+    file_.Close();
+}
+
+void DrawAppender::rollBack() noexcept {
+    // Whatever of the group reached the file goes again; the records of the
+    // last Commit stay. The error that is on its way says what went wrong.
+    try {
+        file_.DiscardWrites();
+        file_.Seek(committed_);
+        file_.Truncate();
+    } catch (...) {
+    }
 }
 
 void CreateEmptyDrawFile(const std::string& path) {
@@ -56,12 +97,18 @@ void RewriteDrawFile(const std::string& path, const std::string& tempPath,
         // On disk before it takes the history's name.
         out.Sync();
         out.Close();
-    } catch (...) {
+        // A history that cannot be closed after reading is not trusted to
+        // have been read whole.
         in.Close();
+    } catch (...) {
+        try {
+            if (in.IsOpen()) in.Close();
+        } catch (...) {
+            // The error on its way says what went wrong.
+        }
         DeleteFile(tempPath);
         throw;
     }
-    in.Close();
     // The new history keeps the rights the user gave the old one.
     struct stat old {};
     if (::stat(path.c_str(), &old) == 0) ::chmod(tempPath.c_str(), old.st_mode & 07777);

@@ -24,6 +24,7 @@ public:
     // Index of the record Next returned last.
     int64_t Index() { return file_.FilePos() - 1; }
     void Close() { file_.Close(); }
+    bool IsOpen() const { return file_.IsOpen(); }
 
 private:
     TRecordFile file_;
@@ -32,14 +33,29 @@ private:
 // Writes records behind the last whole record of a history file (created when
 // missing). A torn trailing fragment is written over, so that every record
 // written stays aligned and readable.
+//
+// Records go into the file in groups: Commit puts the records written since
+// the last one into the file at once. When that fails (a full disk), the file
+// is cut back to the records of the last Commit and the error raised, so a
+// group is stored whole or not at all and no piece of a record is left. The
+// records of a group not committed when the appender ends are not kept.
 class DrawAppender {
 public:
     explicit DrawAppender(const std::string& path);
-    void Write(const DrawRecord& record) { file_.Write(record); }
-    void Close() { file_.Close(); }
+    ~DrawAppender();
+    DrawAppender(const DrawAppender&) = delete;
+    DrawAppender& operator=(const DrawAppender&) = delete;
+
+    void Write(const DrawRecord& record);
+    void Commit();
+    // Commit, then close.
+    void Close();
 
 private:
+    void rollBack() noexcept;
+
     TFileOf<DrawRecord> file_;
+    int64_t committed_ = 0;  // records in the file at the last Commit
 };
 
 // Creates an empty history file, replacing nothing but an empty name.

@@ -1,6 +1,7 @@
 // The frequency charts: how often each number and each star was drawn, how
 // long each has been waiting, and how the cross sums are spread.
 
+#include "app/ComposedMessages.h"
 #include "draws/ChartHandOver.h"
 #include "platform/rtl/Convert.h"
 #include "platform/rtl/Exceptions.h"
@@ -9,8 +10,6 @@ namespace {
 
 constexpr double kNumberAxisFloor = 0;
 constexpr double kStarAxisFloor = -100;
-
-std::string whole(double value) { return IntToStr(static_cast<int64_t>(value)); }
 
 BarRange addNumberBars(TBarSeries& series, const std::array<int32_t, kHighestNumber + 1>& count) {
     return AddBars(
@@ -44,8 +43,8 @@ void TForm1::SpeedButton2Click(TObject*) {
         // Without a draw there is no mean: title and status keep what they showed.
         if (frequency.Draws == 0) return;
         Chart1->BottomAxis().Title().SetCaption(
-            Meldung(6) + "     " + Meldung(7) + whole(frequency.Draws) + "    " + Meldung(8) +
-            IntToStr(MeanCrossSum(frequency.CrossSumTotal, frequency.Draws)));
+            FrequencyChartTitle(Meldung(6), Meldung(7), static_cast<int64_t>(frequency.Draws), Meldung(8),
+                                MeanCrossSum(frequency.CrossSumTotal, frequency.Draws)));
         ShowEndDate(*this);
     } catch (...) {
         // This chart runs at every start; a fault while drawing must not stop it.
@@ -125,8 +124,8 @@ void TForm1::SpeedButton9Click(TObject*) {
             [](int) { return clDefault; });
         LeaveAxesAutomatic(*Chart1);
         if (sums.Draws == 0) return;
-        Chart1->BottomAxis().Title().SetCaption(Meldung(18) + "    " + Meldung(7) + whole(sums.Draws) + "     " +
-                                                Meldung(8) + IntToStr(MeanCrossSum(sums.Total, sums.Draws)));
+        Chart1->BottomAxis().Title().SetCaption(CrossSumChartTitle(
+            Meldung(18), Meldung(7), static_cast<int64_t>(sums.Draws), Meldung(8), MeanCrossSum(sums.Total, sums.Draws)));
         ShowEndDate(*this);
     } catch (...) {
         // Like the number distribution, the replay redraws this chart tick by

@@ -3,6 +3,7 @@
 // draw and the runs are put to it as tips through the tip comparison, the
 // matcher every check of numbers against stored draws shares.
 
+#include "app/ComposedMessages.h"
 #include "draws/ChartHandOver.h"
 #include "platform/rtl/Convert.h"
 
@@ -75,8 +76,8 @@ void runChart(TForm1& form, const RunChart& chart) {
         FixLeftAxis(form.Chart1->LeftAxis(), 0, bars);
         form.Chart1->BottomAxis().SetAutomatic(true);
     }
-    form.Chart1->BottomAxis().Title().SetCaption(form.Meldung(7) + IntToStr(runs.Draws) + "        " +
-                                                 form.Meldung(chart.FoundMessage) + IntToStr(runs.RunsFound));
+    form.Chart1->BottomAxis().Title().SetCaption(
+        RunsChartTitle(form.Meldung(7), runs.Draws, form.Meldung(chart.FoundMessage), runs.RunsFound));
     scan.Close();
     ShowChartPage(form);
 }

@@ -2,6 +2,7 @@
 // per draw date after the last stored draw up to today, one record per reply
 // line; and the rebuild of the history from a chosen date.
 
+#include "app/ComposedMessages.h"
 #include "app/LottoZahlen.h"
 #include "app/MakerServices.h"
 #include "draws/DrawFile.h"
@@ -10,7 +11,6 @@
 #include "platform/rtl/FileUtils.h"
 
 #include <cerrno>
-#include <chrono>
 #include <optional>
 
 namespace {
@@ -23,10 +23,15 @@ public:
         form_.BitBtn1->SetEnabled(false);
         form_.SpeedButton10->SetEnabled(false);
         form_.SpeedButton8->SetVisible(true);
+        // A request blocks the window: what changed before it is painted
+        // while it waits.
+        form_.HttpCli1->OnWork = [] { Application->Services().Repaint(); };
     }
     ~UpdateRun() {
+        form_.HttpCli1->OnWork = nullptr;
         // On an error the appender's own end closes the file without
-        // reporting; the error that is on its way says what went wrong.
+        // reporting and without the records of an unfinished reply; the
+        // error that is on its way says what went wrong.
         file_.reset();
         form_.Button1->SetEnabled(true);
         form_.BitBtn1->SetEnabled(true);
@@ -73,20 +78,14 @@ void TForm1::TippwerkClick(TObject* Sender) {
         if (last > 0) DateTimePicker1->SetDate(last);
         DateTimePicker1->SetDate(NextUpdateDate(DateTimePicker1->Date()));
 
-        auto lastPaint = std::chrono::steady_clock::time_point{};
         while (DateTimePicker1->Date() <= ::Date() && SpeedButton8->Visible()) {
             const TDateTime requested = DateTimePicker1->Date();
             HttpCli1->SetProxy(ProxyHostEdit->Text(), ProxyPortEdit->Text());
             Button1->SetEnabled(false);
             StatusBar1->SetPanelText(0, "Loading");
-            // The request blocks the window: show the status it runs under,
-            // but not for each of a fast host's many short requests, where
-            // painting the whole window would cost more than the requests.
-            const auto now = std::chrono::steady_clock::now();
-            if (now - lastPaint >= std::chrono::milliseconds(250)) {
-                Application->Services().Repaint();
-                lastPaint = now;
-            }
+            // The date being fetched, on whatever page the window shows.
+            StatusBar1->SetPanelText(1, FormatDateTime("DDD dd.mm.yy", requested));
+            Application->Services().Repaint();
             HttpCli1->ConnectTimeout = 5000;
             HttpCli1->ReadTimeout = 5000;
             HttpCli1->HandleRedirects = true;
@@ -114,6 +113,11 @@ void TForm1::TippwerkClick(TObject* Sender) {
                     file.Write(DrawUpdateRecord(requested, *values));
                     stored = true;
                 }
+                // The reply's draws are in the file before the next request:
+                // a crash or a kill later loses none of them. A write that
+                // fails takes the whole reply back out and ends the update
+                // with the error, so the next one asks for this date again.
+                file.Commit();
             }
             if (badLine) {
                 ShowMessage(ReplyForMessage(RichEdit1->Lines()));
@@ -142,7 +146,7 @@ void TForm1::SpeedButton8Click(TObject*) { SpeedButton8->SetVisible(false); }
 
 void TForm1::BitBtn2Click(TObject* Sender) {
     if (LongCommandRunning()) return;
-    const std::string question = Meldung(3) + DateToStr(DateTimePicker1->Date()) + Meldung(4);
+    const std::string question = RebuildQuestion(Meldung(3), DateToStr(DateTimePicker1->Date()), Meldung(4));
     if (Application->MessageBox(question, Meldung(5), MB_YESNO) != IDYES) return;
     const std::string path = Home + ZahlenFile;
     // The update would append to a history that is still there.

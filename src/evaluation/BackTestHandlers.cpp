@@ -5,6 +5,7 @@
 // counts what it shares with the draws before it and with the next one.
 // Both write "Test.txt" in the program folder and open it with the shell.
 
+#include "app/ComposedMessages.h"
 #include "app/LottoZahlen.h"
 #include "draws/CurrentDrawView.h"
 #include "draws/DrawFile.h"
@@ -44,7 +45,7 @@ void OpenReport(const std::string& path) { Application->Services().ShellExecute(
 
 void TForm1::BitBtn9Click(TObject* Sender) {
     if (LongCommandRunning()) return;
-    const std::string question = Meldung(40) + " " + DateToStr(DateTimePicker1->Date()) + " " + Meldung(41);
+    const std::string question = AnalysisQuestion(Meldung(40), DateToStr(DateTimePicker1->Date()), Meldung(41));
     if (Application->MessageBox(question, Meldung(42), MB_YESNO) != IDYES) return;
 
     // A close asked for during a cycle's calculation ends the loop and is
@@ -72,7 +73,7 @@ void TForm1::BitBtn9Click(TObject* Sender) {
         try {
             const int32_t luckyNumber = StrToInt(entry);
             RandSeed = luckyNumber;
-            StatusBar1->SetPanelText(1, Meldung(37) + " " + IntToStr(luckyNumber) + " " + Meldung(38));
+            StatusBar1->SetPanelText(1, LuckyNumberStatus(Meldung(37), luckyNumber, Meldung(38)));
 
             WeekHitSums sums{};
             int32_t cycles = 0;
@@ -109,7 +110,7 @@ void TForm1::BitBtn9Click(TObject* Sender) {
 
 void TForm1::BitBtn19Click(TObject* Sender) {
     if (LongCommandRunning()) return;
-    const std::string question = Meldung(55) + " " + DateToStr(DateTimePicker1->Date()) + " " + Meldung(56);
+    const std::string question = AnalysisQuestion(Meldung(55), DateToStr(DateTimePicker1->Date()), Meldung(56));
     if (Application->MessageBox(question, Meldung(57), MB_YESNO) != IDYES) return;
 
     // Its questions are modal boxes; a close asked for while one is up ends
@@ -164,8 +165,7 @@ void TForm1::BitBtn19Click(TObject* Sender) {
                 Zettelcheck(*tip[0], *tip[1], *tip[2], *tip[3], *tip[4], *tip[5], *tip[6]);
                 CountMatch(history, Gewinn);
                 if (Gewinn >= threshold) {
-                    const std::string found =
-                        Meldung(60) + " :" + "  " + DateToStr(date) + ". " + Meldung(61);
+                    const std::string found = MatchFoundQuestion(Meldung(60), DateToStr(date), Meldung(61));
                     if (Application->MessageBox(found, Meldung(62), MB_YESNO) != IDYES) {
                         scan.Close();
                         Application->SetScreenCursor(crDefault);

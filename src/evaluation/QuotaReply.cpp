@@ -2,6 +2,7 @@
 
 #include "platform/rtl/Convert.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -42,7 +43,9 @@ std::string NextField(const std::string& body, std::size_t& pos) {
 }  // namespace
 
 bool QuotaReplyAccepted(int status, const std::string& body) {
-    return status < 400 && body.find(';') != std::string::npos;
+    if (status >= 400 || body.find(';') == std::string::npos) return false;
+    const QuotaReply reply = ParseQuotaReply(body);
+    return std::any_of(reply.Quotas.begin(), reply.Quotas.end(), [](const auto& quota) { return quota.has_value(); });
 }
 
 std::optional<double> ReadQuotaField(const std::string& field) {

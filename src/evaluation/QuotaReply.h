@@ -24,7 +24,9 @@ struct QuotaReply {
     std::array<std::optional<double>, kQuotas> Quotas;
 };
 
-// A reply is read only with a status below 400 and a ";" in its body.
+// A reply is read only with a status below 400, a ";" in its body and at
+// least one quota field that converts: a page of another kind (a redirect,
+// an HTML page) may well hold a ";", but no quota.
 bool QuotaReplyAccepted(int status, const std::string& body);
 
 // Never fails: a missing or unreadable field is nullopt.

@@ -1,5 +1,6 @@
 #include "evaluation/auswert.h"
 
+#include "app/DataLabelTag.h"
 #include "app/MakerServices.h"
 #include "evaluation/QuotaReply.h"
 #include "platform/forms/Application.h"
@@ -131,6 +132,7 @@ void TForm9::design() {
     Label28 = AmountLabels[12];
     Label29 = AmountLabels[0];
     Place(this, Label20, "Label20", this, kAmountLeft, kTotalTop, kAmountWidth, 16, "Summe");
+    Label20->SetTag(kDataLabelTag);  // shows the total
 
     KeepMessage(Edit4, "Spieleinsatz: %s  EUR");
     KeepMessage(Edit3, "Spieleinsatz: noch nicht verfügbar!");
@@ -154,6 +156,8 @@ void TForm9::design() {
     SpeedButton2->SetGlyph("update");
     Place(this, BitBtn1, "BitBtn1", Panel1, kClientWidth - 98, 8, 90, 25);
     BitBtn1->SetKind(TBitBtnKind::bkClose);
+    // Escape closes the window as its close button does.
+    BitBtn1->Cancel = true;
 
     HttpCli1 = Create<THttpClient>("HttpCli1");
     HttpCli1->UserAgent = ToolUserAgent;

@@ -2,6 +2,7 @@
 // edited in the number picker, a row label locks its row, the lucky number
 // seeds the generator, and some parameter counters keep their limits in step.
 
+#include "app/ComposedMessages.h"
 #include "app/LottoZahlen.h"
 #include "generator/GridEditingRules.h"
 #include "generator/Zahlenwahl.h"
@@ -93,7 +94,7 @@ void TForm1::SpeedButton13Click(TObject*) {
     int seed = 0;
     if (TryStrToInt(answer, seed)) {
         RandSeed = seed;
-        StatusBar1->SetPanelText(1, Meldung(37) + " " + IntToStr(seed) + " " + Meldung(38));
+        StatusBar1->SetPanelText(1, LuckyNumberStatus(Meldung(37), seed, Meldung(38)));
     } else {
         Randomize();
     }

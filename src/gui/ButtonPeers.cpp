@@ -1,6 +1,7 @@
 #include "gui/ButtonPeers.h"
 
 #include "gui/Appearance.h"
+#include "gui/CaptionFit.h"
 #include "gui/Guard.h"
 #include "gui/Text.h"
 
@@ -52,6 +53,18 @@ QIcon GlyphIcon(const std::string& name, const QWidget& widget) {
     return {};
 }
 
+// Gives the button the caption in the font in which it fits, or cut; the
+// whole caption, when cut, for the tooltip.
+QString FitButtonCaption(QAbstractButton& button, const std::string& caption, const QFont& font, int minPixels) {
+    const QString whole = ToQt(caption);
+    FittedCaption fit = FitCaption(whole, true, font, minPixels, FitsOnOneLine(ButtonTextRoom(button)));
+    QFont shown = font;
+    shown.setPixelSize(fit.pixelSize);
+    button.setFont(shown);
+    button.setText(fit.text);
+    return fit.elided ? VisibleText(whole, true) : QString();
+}
+
 } // namespace
 
 ButtonPeer::ButtonPeer(TButtonControl& button) : ButtonPeer(button, plainButton()) {}
@@ -64,13 +77,31 @@ ButtonPeer::ButtonPeer(TButtonControl& button, QAbstractButton* widget) : Contro
 }
 
 void ButtonPeer::syncText() {
-    static_cast<QAbstractButton*>(widget())->setText(ToQt(button().Caption()));
     syncGlyph();
+    fitCaption();
+}
+
+void ButtonPeer::syncFont() {
+    ControlPeer::syncFont();
+    fitCaption();
+}
+
+void ButtonPeer::syncBounds() {
+    ControlPeer::syncBounds();
+    fitCaption();
+}
+
+void ButtonPeer::fitCaption() {
+    auto* b = static_cast<QAbstractButton*>(widget());
+    setCaptionCut(FitButtonCaption(*b, button().Caption(), ToQFont(control().Font()), minimumCaptionPixels()));
 }
 
 void ButtonPeer::sync(TProperty property) {
     ControlPeer::sync(property);
-    if (property == TProperty::Picture) syncGlyph();
+    if (property == TProperty::Picture) {
+        syncGlyph();
+        fitCaption();
+    }
     if (property == TProperty::Other)
         if (auto* push = qobject_cast<QPushButton*>(widget())) push->setDefault(button().Default());
 }
@@ -118,7 +149,21 @@ void CheckBoxPeer::sync(TProperty property) {
     }
 }
 
-void CheckBoxPeer::syncText() { checkBox()->setText(ToQt(box().Caption())); }
+void CheckBoxPeer::syncText() { fitCaption(); }
+
+void CheckBoxPeer::syncFont() {
+    ControlPeer::syncFont();
+    fitCaption();
+}
+
+void CheckBoxPeer::syncBounds() {
+    ControlPeer::syncBounds();
+    fitCaption();
+}
+
+void CheckBoxPeer::fitCaption() {
+    setCaptionCut(FitButtonCaption(*checkBox(), box().Caption(), ToQFont(control().Font()), minimumCaptionPixels()));
+}
 
 // The number picker marks boxes by their colour.
 void CheckBoxPeer::syncColor() { ApplyBackground(*widget(), box().Color(), QPalette::Window, true); }
@@ -157,7 +202,6 @@ void RadioGroupPeer::rebuild() {
         b->show();
         buttons_.push_back(b);
     }
-    for (int i = 0; i < items.Count(); ++i) buttons_[static_cast<size_t>(i)]->setText(ToQt(items[i]));
     arrange();
     syncIndex();
 }
@@ -174,12 +218,15 @@ void RadioGroupPeer::syncIndex() {
 }
 
 void RadioGroupPeer::arrange() {
-    if (buttons_.empty()) return;
+    if (buttons_.empty()) {
+        fitCaptions();
+        return;
+    }
     const TRadioGroup& g = group();
     int count = static_cast<int>(buttons_.size());
     int columns = std::max(g.Columns, 1);
     int perColumn = (count + columns - 1) / columns;
-    int textHeight = QFontMetrics(groupBox()->font()).height();
+    int textHeight = QFontMetrics(ToQFont(g.Font())).height();
     int buttonWidth = (g.Width() - 10) / columns;
     int free = g.Height() - textHeight - 5;
     int buttonHeight = std::max(free / perColumn, 0);
@@ -188,6 +235,27 @@ void RadioGroupPeer::arrange() {
         buttons_[static_cast<size_t>(i)]->setGeometry((i / perColumn) * buttonWidth + 8,
                                                       (i % perColumn) * buttonHeight + topMargin, buttonWidth,
                                                       buttonHeight);
+    fitCaptions();
+}
+
+// The title within the frame (the style's margin on either side), each item
+// within its button; a cut item shows whole in its own tooltip.
+void RadioGroupPeer::fitCaptions() {
+    const TRadioGroup& g = group();
+    const QFont font = ToQFont(g.Font());
+    const int minPixels = minimumCaptionPixels();
+    const QString title = WithoutAccelerators(g.Caption());
+    constexpr int kTitleMargin = 8;
+    FittedCaption fit = FitCaption(title, false, font, minPixels, FitsOnOneLine(g.Width() - 2 * kTitleMargin));
+    QFont titleFont = font;
+    titleFont.setPixelSize(fit.pixelSize);
+    groupBox()->setFont(titleFont);
+    groupBox()->setTitle(fit.text);
+    setCaptionCut(fit.elided ? title : QString());
+    for (int i = 0; i < static_cast<int>(buttons_.size()) && i < g.Items().Count(); ++i) {
+        QRadioButton* b = buttons_[static_cast<size_t>(i)];
+        b->setToolTip(FitButtonCaption(*b, g.Items()[i], font, minPixels));
+    }
 }
 
 void RadioGroupPeer::syncBounds() {
@@ -195,11 +263,10 @@ void RadioGroupPeer::syncBounds() {
     arrange();
 }
 
-void RadioGroupPeer::syncText() { groupBox()->setTitle(WithoutAccelerators(group().Caption())); }
+void RadioGroupPeer::syncText() { fitCaptions(); }
 
 void RadioGroupPeer::syncFont() {
     ControlPeer::syncFont();
-    for (QRadioButton* b : buttons_) b->setFont(groupBox()->font());
     arrange();
 }
 

@@ -27,7 +27,11 @@ public:
 protected:
     void sync(TProperty property) override;
     void syncText() override;
+    void syncFont() override;
+    void syncBounds() override;
     void syncGlyph();
+    // Draws the caption within the button: smaller, or cut.
+    void fitCaption();
 };
 
 // A speed button takes no focus, so clicking it leaves the focused edit
@@ -46,7 +50,12 @@ public:
 protected:
     void sync(TProperty property) override;
     void syncText() override;
+    void syncFont() override;
+    void syncBounds() override;
     void syncColor() override;
+
+private:
+    void fitCaption();
 };
 
 // A group box of radio buttons, one per item, laid out in columns as the
@@ -67,6 +76,7 @@ protected:
 private:
     void rebuild();
     void arrange();
+    void fitCaptions();
     void syncIndex();
 
     QButtonGroup* buttonGroup_;

@@ -1,6 +1,7 @@
 #include "gui/ContainerPeers.h"
 
 #include "gui/Appearance.h"
+#include "gui/CaptionFit.h"
 #include "gui/Text.h"
 
 #include <QGroupBox>
@@ -13,8 +14,10 @@ namespace gui {
 
 PanelWidget::PanelWidget() { setFrameStyle(QFrame::Panel | QFrame::Raised); }
 
-void PanelWidget::setCaption(const QString& caption) {
+void PanelWidget::setCaption(const QString& caption, const QFont& font) {
+    if (caption == caption_ && font == captionFont_) return;
     caption_ = caption;
+    captionFont_ = font;
     update();
 }
 
@@ -22,6 +25,7 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     if (caption_.isEmpty()) return;
     QPainter painter(this);
+    painter.setFont(captionFont_);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(contentsRect(), Qt::AlignCenter, caption_);
 }
@@ -30,7 +34,35 @@ PanelPeer::PanelPeer(TPanel& panel) : ControlPeer(panel, new PanelWidget) {
     watchInput(*widget(), Input::Mouse | Input::Clicks);
 }
 
-void PanelPeer::syncText() { static_cast<PanelWidget*>(widget())->setCaption(WithoutAccelerators(panel().Caption())); }
+namespace {
+
+// Room kept free inside a panel's bevel and beside a group box's title.
+constexpr int kPanelPadding = 2;
+constexpr int kTitleMargin = 8;
+
+}  // namespace
+
+void PanelPeer::syncText() {
+    auto* w = static_cast<PanelWidget*>(widget());
+    const QString whole = WithoutAccelerators(panel().Caption());
+    const QFont font = ToQFont(panel().Font());
+    const int room = panel().Width() - 2 * (w->frameWidth() + kPanelPadding);
+    FittedCaption fit = FitCaption(whole, false, font, minimumCaptionPixels(), FitsOnOneLine(room));
+    QFont shown = font;
+    shown.setPixelSize(fit.pixelSize);
+    w->setCaption(fit.text, shown);
+    setCaptionCut(fit.elided ? whole : QString());
+}
+
+void PanelPeer::syncFont() {
+    ControlPeer::syncFont();
+    syncText();
+}
+
+void PanelPeer::syncBounds() {
+    ControlPeer::syncBounds();
+    syncText();
+}
 
 void PanelPeer::syncColor() { ApplyBackground(*widget(), panel().Color(), QPalette::Window, true); }
 
@@ -40,7 +72,29 @@ GroupBoxPeer::GroupBoxPeer(TGroupBox& box) : ControlPeer(box, new QGroupBox) {
 
 QGroupBox* GroupBoxPeer::groupBox() const { return static_cast<QGroupBox*>(widget()); }
 
-void GroupBoxPeer::syncText() { groupBox()->setTitle(WithoutAccelerators(box().Caption())); }
+// The title shrinks with the box's font; the controls in the box have
+// fonts of their own.
+void GroupBoxPeer::syncText() {
+    const QString whole = WithoutAccelerators(box().Caption());
+    const QFont font = ToQFont(box().Font());
+    FittedCaption fit =
+        FitCaption(whole, false, font, minimumCaptionPixels(), FitsOnOneLine(box().Width() - 2 * kTitleMargin));
+    QFont shown = font;
+    shown.setPixelSize(fit.pixelSize);
+    groupBox()->setFont(shown);
+    groupBox()->setTitle(fit.text);
+    setCaptionCut(fit.elided ? whole : QString());
+}
+
+void GroupBoxPeer::syncFont() {
+    ControlPeer::syncFont();
+    syncText();
+}
+
+void GroupBoxPeer::syncBounds() {
+    ControlPeer::syncBounds();
+    syncText();
+}
 
 void GroupBoxPeer::syncColor() { ApplyBackground(*widget(), box().Color(), QPalette::Window, true); }
 

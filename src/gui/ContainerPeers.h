@@ -19,13 +19,18 @@ class PanelWidget : public QFrame {
     Q_OBJECT
 public:
     PanelWidget();
-    void setCaption(const QString& caption);
+    // The caption is drawn in its own font: the controls on the panel keep
+    // the panel's.
+    void setCaption(const QString& caption, const QFont& font);
+    const QString& caption() const { return caption_; }
+    const QFont& captionFont() const { return captionFont_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QString caption_;
+    QFont captionFont_;
 };
 
 class PanelPeer : public ControlPeer {
@@ -35,6 +40,8 @@ public:
 
 protected:
     void syncText() override;
+    void syncFont() override;
+    void syncBounds() override;
     void syncColor() override;
 };
 
@@ -46,6 +53,8 @@ public:
 
 protected:
     void syncText() override;
+    void syncFont() override;
+    void syncBounds() override;
     void syncColor() override;
 };
 

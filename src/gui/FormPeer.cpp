@@ -102,6 +102,10 @@ void FormPeer::windowResized() {
     Guarded([&] { form().SetBounds(f.Left(), f.Top(), outer.width(), outer.height()); });
 }
 
+void FormPeer::menuBarResized() {
+    if (component()) syncBounds();
+}
+
 void FormPeer::windowMoved() {
     if (!component()) return;
     QPoint p = window()->pos();

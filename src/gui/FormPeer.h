@@ -34,6 +34,9 @@ public:
     // The Escape key: the form's cancel button is pressed.
     void escapePressed();
     void windowResized();
+    // The menu bar's height changed: the window grows or shrinks by as much,
+    // so the client area keeps its size.
+    void menuBarResized();
     void windowMoved();
     void windowStateChanged();
 

@@ -2,8 +2,12 @@
 
 #include "gui/FormPeer.h"
 
+#include "gui/CaptionFit.h"
+
 #include <QCloseEvent>
+#include <QFontInfo>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace gui {
 
@@ -16,16 +20,59 @@ FormWindow::FormWindow(FormPeer& peer) : QDialog(nullptr), peer_(peer), client_(
 void FormWindow::setMenuBar(QMenuBar* bar) {
     if (bar == menuBar_) return;
     if (menuBar_) {
+        menuBar_->removeEventFilter(this);
+        menuBar_->setFont(menuFont_);
         menuBar_->hide();
         menuBar_->setParent(nullptr);
     }
     menuBar_ = bar;
     if (bar) {
         bar->setParent(this);
+        menuFont_ = bar->font();
         menuBarHeight_ = bar->sizeHint().height();
+        bar->installEventFilter(this);
         bar->show();
     }
     layoutParts();
+    fitMenuBar();
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == menuBar_ && !fittingMenu_ && !menuFitPending_) {
+        switch (event->type()) {
+        case QEvent::ActionAdded:
+        case QEvent::ActionChanged:
+        case QEvent::ActionRemoved:
+        case QEvent::StyleChange:
+            // The bar takes the change in when the event reaches it; a
+            // caption change of every item at a language switch is one fit.
+            menuFitPending_ = true;
+            QTimer::singleShot(0, this, [this] { fitMenuBar(); });
+            break;
+        default: break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FormWindow::fitMenuBar() {
+    menuFitPending_ = false;
+    if (!menuBar_) return;
+    fittingMenu_ = true;
+    const int size = QFontInfo(menuFont_).pixelSize();
+    const int smallest = MinimumCaptionPixels(menuFont_);
+    QFont font = menuFont_;
+    menuBar_->setFont(menuFont_);
+    for (int s = size - 1; s >= smallest && width() > 0 && menuBar_->sizeHint().width() > width(); --s) {
+        font.setPixelSize(s);
+        menuBar_->setFont(font);
+    }
+    fittingMenu_ = false;
+    const int height = menuBar_->sizeHint().height();
+    if (height == menuBarHeight_) return;
+    menuBarHeight_ = height;
+    layoutParts();
+    peer_.menuBarResized();
 }
 
 void FormWindow::layoutParts() {
@@ -45,6 +92,7 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 void FormWindow::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     layoutParts();
+    if (menuBar_ && event->size().width() != event->oldSize().width()) fitMenuBar();
     peer_.windowResized();
 }
 

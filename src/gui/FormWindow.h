@@ -19,8 +19,10 @@ public:
     explicit FormWindow(FormPeer& peer);
 
     QWidget* client() const { return client_; }
-    // Puts a menu bar on top (nullptr: none); the window keeps its height
-    // for the size mapping until the next one.
+    // Puts a menu bar on top (nullptr: none). Its height follows the font
+    // its menus are drawn in (a Chinese caption is taller than a Latin one),
+    // and its font shrinks when the menus would not fit side by side, so
+    // every menu shows in the bar, none behind its overflow mark.
     void setMenuBar(QMenuBar* bar);
     QMenuBar* menuBar() const { return menuBar_; }
     int menuBarHeight() const { return menuBar_ ? menuBarHeight_ : 0; }
@@ -28,6 +30,7 @@ public:
     void reject() override;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -35,11 +38,15 @@ protected:
 
 private:
     void layoutParts();
+    void fitMenuBar();
 
     FormPeer& peer_;
     QWidget* client_;
     QPointer<QMenuBar> menuBar_;
     int menuBarHeight_ = 0;
+    QFont menuFont_;  // the bar's own font, before any shrinking
+    bool menuFitPending_ = false;
+    bool fittingMenu_ = false;
 };
 
 } // namespace gui

@@ -1,6 +1,7 @@
 #include "gui/ListPeers.h"
 
 #include "gui/Appearance.h"
+#include "gui/GridCells.h"
 #include "gui/Guard.h"
 #include "gui/Text.h"
 
@@ -217,6 +218,10 @@ StringGridPeer::StringGridPeer(TStringGrid& grid) : ControlPeer(grid, new QTable
     QTableWidget* t = table();
     t->horizontalHeader()->hide();
     t->verticalHeader()->hide();
+    // The grid's cells are as small as it says, and show all their text.
+    t->horizontalHeader()->setMinimumSectionSize(1);
+    t->verticalHeader()->setMinimumSectionSize(1);
+    t->setItemDelegate(new GridCellDelegate(t));
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     watchInput(*t->viewport(), Input::Mouse | Input::Clicks);
     watchInput(*t, Input::Focus);
@@ -235,13 +240,18 @@ void StringGridPeer::sync(TProperty property) {
     t->verticalHeader()->setDefaultSectionSize(g.DefaultRowHeight);
     t->setColumnCount(g.ColCount());
     t->setRowCount(g.RowCount());
+    const QFontMetrics metrics(t->font());
+    QString widest;
     for (int r = 0; r < g.RowCount(); ++r)
         for (int c = 0; c < g.ColCount(); ++c) {
             QString text = ToQt(g.Cells(c, r));
+            if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest)) widest = text;
             QTableWidgetItem* item = t->item(r, c);
             if (!item) t->setItem(r, c, new QTableWidgetItem(text));
             else if (item->text() != text) item->setText(text);
         }
+    if (auto* cells = dynamic_cast<GridCellDelegate*>(t->itemDelegate())) cells->SetWidestText(widest);
+    t->viewport()->update();
 }
 
 void StringGridPeer::syncColor() { ApplyBackground(*widget(), grid().Color(), QPalette::Base, false); }

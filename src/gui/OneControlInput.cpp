@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QTimer>
+#include <QKeyEvent>
 
 namespace gui {
 
@@ -56,9 +56,10 @@ bool OneControlInput::forTarget(const QObject* receiver) const {
 }
 
 bool OneControlInput::eventFilter(QObject* watched, QEvent* event) {
-    // The program's timers run on QTimer; a held tick comes again with the
-    // timer's next interval.
-    if (event->type() == QEvent::Timer) return qobject_cast<QTimer*>(watched) != nullptr;
+    // Every timer waits (the program's, a single shot's, Qt's own), except
+    // the one that paints what was held back; a held tick comes again with
+    // the timer's next interval.
+    if (event->type() == QEvent::Timer) return watched != passing_;
     switch (kindOf(event->type())) {
     case Kind::Other: return false;
     case Kind::Held: return true;
@@ -68,6 +69,15 @@ bool OneControlInput::eventFilter(QObject* watched, QEvent* event) {
         if (!watched->isWidgetType()) return false;
         return !forTarget(watched);
     case Kind::Keyboard:
+        // A key reaches the window first, then the focus: the first sight
+        // of an Escape press is the stop, and it goes no further.
+        if (onEscape_ && event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier && !key->isAutoRepeat()) {
+                onEscape_();
+                return true;
+            }
+        }
         // Keys go to the focus; they count only while the stop button has it.
         return !forTarget(QApplication::focusWidget());
     }

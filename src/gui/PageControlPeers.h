@@ -23,9 +23,14 @@ public:
 
 protected:
     void sync(TProperty property) override;
+    void syncBounds() override;
+    void syncFont() override;
 
 private:
     void picked(int index);
+    // All tabs in one row within the control's width: in a smaller font,
+    // and cut when even that is too wide.
+    void fitTabs();
 };
 
 class TabSheetPeer : public ControlPeer {

@@ -28,6 +28,8 @@ public:
     // Paints what changed in the visible windows, now or at the end of the
     // interval.
     void paint();
+    // The timer that makes the paints held back.
+    const QObject* timer() const { return &timer_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

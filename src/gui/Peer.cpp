@@ -2,6 +2,7 @@
 
 #include "gui/Appearance.h"
 #include "gui/Attach.h"
+#include "gui/CaptionFit.h"
 #include "gui/InputFilter.h"
 #include "gui/Text.h"
 
@@ -123,7 +124,19 @@ void ControlPeer::syncColor() {}
 
 void ControlPeer::syncHint() {
     if (!widget_) return;
-    widget_->setToolTip(control().HintShown() ? ShortHint(control().Hint()) : QString());
+    widget_->setToolTip(ToolTipWith(captionCut_, control().HintShown() ? ShortHint(control().Hint()) : QString()));
+}
+
+void ControlPeer::setCaptionCut(const QString& wholeCaption) {
+    if (wholeCaption == captionCut_) return;
+    captionCut_ = wholeCaption;
+    syncHint();
+}
+
+int ControlPeer::minimumCaptionPixels() const {
+    const TControl* window = &control();
+    while (window->Parent()) window = window->Parent();
+    return MinimumCaptionPixels(ToQFont(window->Font()));
 }
 
 void ControlPeer::cascadeHint() {

@@ -72,6 +72,13 @@ protected:
     virtual void syncFont();
     virtual void syncColor();
 
+    // A caption drawn cut shows whole in the tooltip, before the hint;
+    // an empty text: the caption is drawn whole.
+    void setCaptionCut(const QString& wholeCaption);
+    // The smallest pixel size the control's caption may shrink to: a part
+    // of the window's font, so every caption of a window stays readable.
+    int minimumCaptionPixels() const;
+
     // Passes the user's input (a combination of Input's kinds) from the
     // widget or one of its parts on to the control.
     void watchInput(QWidget& source, unsigned input);
@@ -83,6 +90,7 @@ private:
 
     QPointer<QWidget> widget_;
     InputFilter* filter_ = nullptr;
+    QString captionCut_;
 };
 
 } // namespace gui

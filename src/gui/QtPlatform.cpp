@@ -146,9 +146,11 @@ void QtPlatform::ProcessMessages() { paints_->processMessages(); }
 void QtPlatform::Repaint() { paints_->paint(); }
 
 void QtPlatform::ProcessMessagesFor(TControl& control) {
-    OneControlInput filter(WidgetOf(control));
+    OneControlInput filter(WidgetOf(control), [&control] {
+        if (control.Visible() && control.Enabled()) control.Click();
+    }, paints_->timer());
     qApp->installEventFilter(&filter);
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    paints_->processMessages();
     qApp->removeEventFilter(&filter);
 }
 

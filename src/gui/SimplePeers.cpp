@@ -1,8 +1,10 @@
 #include "gui/SimplePeers.h"
 
 #include "gui/Appearance.h"
+#include "gui/CaptionFit.h"
 #include "gui/Text.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
 
@@ -18,16 +20,51 @@ LabelPeer::LabelPeer(TLabel& label) : ControlPeer(label, new QLabel) {
 
 QLabel* LabelPeer::qtLabel() const { return static_cast<QLabel*>(widget()); }
 
+namespace {
+
+// Kept free between a grown label and the control it stops at.
+constexpr int kNeighbourGap = 3;
+
+}  // namespace
+
+int LabelPeer::room() const {
+    const TLabel& l = label();
+    const TWinControl* parent = l.Parent();
+    if (!parent) return l.Width();
+    int room = std::max(parent->ClientWidth() - l.Left(), 0);
+    for (const TControl* other : parent->ControlList()) {
+        if (other == &l || !other->Visible() || other->Left() <= l.Left()) continue;
+        bool beside = other->Top() < l.Top() + l.Height() && l.Top() < other->Top() + other->Height();
+        if (beside) room = std::min(room, other->Left() - l.Left() - kNeighbourGap);
+    }
+    return std::max(room, 0);
+}
+
 void LabelPeer::syncBounds() {
     const TLabel& l = label();
+    const QString whole = WithoutAccelerators(l.Caption());
+    const QFont font = ToQFont(l.Font());
     int width = l.Width();
-    if (!l.WordWrap) width = std::max(width, qtLabel()->sizeHint().width());
+    FittedCaption fit;
+    if (l.WordWrap) {
+        fit = FitCaption(whole, false, font, minimumCaptionPixels(), FitsWrapped(QSize(width, l.Height())));
+    } else {
+        const int natural = QFontMetrics(font).horizontalAdvance(whole) + 1;
+        int limit = room();
+        if (limit <= 0) limit = width;  // placed off its parent: as designed
+        width = std::min(std::max(width, natural), limit);
+        fit = FitCaption(whole, false, font, minimumCaptionPixels(), FitsOnOneLine(width));
+    }
+    QFont shown = font;
+    shown.setPixelSize(fit.pixelSize);
+    qtLabel()->setFont(shown);
+    if (qtLabel()->text() != fit.text) qtLabel()->setText(fit.text);
     widget()->setGeometry(l.Left(), l.Top(), width, l.Height());
+    setCaptionCut(fit.elided ? whole : QString());
 }
 
 void LabelPeer::syncText() {
     qtLabel()->setWordWrap(label().WordWrap);
-    qtLabel()->setText(WithoutAccelerators(label().Caption()));
     syncBounds();
 }
 

@@ -12,8 +12,10 @@ namespace gui {
 
 // A label's caption without its accelerator marks. A single-line label
 // sizes itself to its caption as the library's labels do (a translated
-// caption is often longer than the designed one); a word-wrapping one keeps
-// its size.
+// caption is often longer than the designed one), but grows no further than
+// the next control to its right or its parent's edge, so it never paints
+// over a neighbour; a word-wrapping one keeps its size. A caption that
+// still does not fit is drawn smaller, or cut.
 class LabelPeer : public ControlPeer {
 public:
     explicit LabelPeer(TLabel& label);
@@ -25,6 +27,10 @@ protected:
     void syncText() override;
     void syncFont() override;
     void syncColor() override;
+
+private:
+    // The width the label may take from its left edge.
+    int room() const;
 };
 
 // An image shows its picture file at the top left, unscaled.

@@ -143,3 +143,7 @@ std::vector<std::vector<std::string>> BlockPreviewCells(int rows, int columns, i
     }
     return cells;
 }
+
+std::string UnreadableTemplateMessage(const std::string& path) {
+    return "Die Reportvorlage " + path + " kann nicht gelesen werden.";
+}

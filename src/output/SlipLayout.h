@@ -86,3 +86,6 @@ double LayoutNumber(const std::string& text, const TFormatSettings& settings);
 // the check boxes choose, " " in the cells left over.
 std::vector<std::vector<std::string>> BlockPreviewCells(int rows, int columns, int highest, bool horizontal,
                                                         bool fromBottom);
+
+// The message for a template file that is there but cannot be read as one.
+std::string UnreadableTemplateMessage(const std::string& path);

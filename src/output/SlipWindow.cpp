@@ -75,13 +75,15 @@ void readIfReadable(F&& read) {
 }
 
 // The file as named (a relative name in the program folder), else its name
-// in the program folder; empty when neither exists.
+// in the program folder; empty when neither exists. A folder of that name
+// is there too: it is reported as unreadable, not passed over.
 std::string findInProgramFolder(const std::string& home, const std::string& name) {
     if (name.empty()) return {};
+    auto there = [](const std::string& path) { return FileExists(path) || DirectoryExists(path); };
     const std::string named = name.front() == '/' ? name : home + name;
-    if (FileExists(named)) return named;
+    if (there(named)) return named;
     const std::string inHome = home + ExtractFileName(name);
-    if (FileExists(inHome)) return inHome;
+    if (there(inHome)) return inHome;
     return {};
 }
 
@@ -117,8 +119,13 @@ void TForm8::FormShow(TObject* Sender) {
         return;
     }
     takeLayoutFromControls();
-    loadTemplate();
+    const bool loaded = loadTemplate();
     frxReport1.PrepareReport();
+    if (!loaded) {
+        frxPreview1->Refresh();
+        Button1Click(Sender);
+        return;
+    }
     if (TReportPage* page = frxReport1.FindPage("Page1")) {
         if (storedPaper_.size) page->SetPaperSize(*storedPaper_.size);
         if (storedPaper_.orientation)
@@ -189,11 +196,13 @@ SlipLayout TForm8::layout() const {
     return l;
 }
 
-void TForm8::loadTemplate() {
+bool TForm8::loadTemplate() {
     const std::string home = Home();
     std::string path = findInProgramFolder(home, Reportvorlage->Text());
     if (path.empty()) path = home + kFallbackTemplate;
-    frxReport1.LoadFromFile(path);
+    // A missing template leaves the report empty, which the placement names
+    // by its first view; one that is there but unreadable is named itself.
+    const bool readable = frxReport1.LoadFromFile(path) || frxReport1.Error().empty();
 
     std::string picture;
     if (!BackImage->Text().empty()) {
@@ -202,6 +211,8 @@ void TForm8::loadTemplate() {
     }
     if (!picture.empty())
         if (TReportPage* page = frxReport1.FindPage("Page1")) page->SetBackPicture(picture);
+    if (!readable) ShowMessage(UnreadableTemplateMessage(path));
+    return readable;
 }
 
 bool TForm8::missingView(const std::string& name) {
@@ -220,16 +231,28 @@ void TForm8::clearSlots() {
     }
 }
 
-void TForm8::Tippsetzen() {
+bool TForm8::Tippsetzen() {
     // Every slot is emptied first, so that no slip shows marks of an
     // earlier one, and an empty tip page gives an empty slip.
     clearSlots();
+    // A placement that stops on an error leaves no marks at all: a partly
+    // filled slip is never shown as if it were the slip to print.
+    struct Failed {
+        TForm8& form;
+        bool placed = false;
+        ~Failed() {
+            if (placed) return;
+            form.clearSlots();
+            form.frxPreview1->Refresh();
+        }
+    } failed{*this};
     std::vector<std::string> lines;
     for (const std::string& line : Memo1->Lines())
         if (!Trim(line).empty()) lines.push_back(line);
     if (lines.empty()) {
         frxPreview1->Refresh();
-        return;
+        failed.placed = true;
+        return true;
     }
     const SlipLayout l = layout();
     const int blockRows = UpDown5->Position(), blockColumns = UpDown6->Position();
@@ -250,16 +273,16 @@ void TForm8::Tippsetzen() {
         // ends the placement before any of its marks is set.
         if (!SlipTipValid(tip, MaxEuroZahl)) {
             ShowMessage("Ungültiger Tipp: " + lines[i]);
-            return;
+            return false;
         }
         for (int field = 1; field <= 5; ++field) {
             const std::string name = slotName("Zahl", field, t);
-            if (missingView(name)) return;
+            if (missingView(name)) return false;
             put(name, NumberMarkPlace(l, k, j, tip.Numbers[static_cast<size_t>(field - 1)]));
         }
         for (int s = 1; s <= 2; ++s) {
             const std::string name = slotName("Stern", s, t);
-            if (missingView(name)) return;
+            if (missingView(name)) return false;
             put(name, StarMarkPlace(l, k, j, tip.Stars[static_cast<size_t>(s - 1)]));
         }
         ++t;
@@ -270,7 +293,10 @@ void TForm8::Tippsetzen() {
         if (k > blockRows) {
             t = j = k = 1;
             frxPreview1->Refresh();
-            if (oeffnen) return;
+            if (oeffnen) {
+                failed.placed = true;
+                return true;
+            }
             if (i + 1 < lines.size()) {
                 if (Application->MessageBox("Diesen Schein Drucken?", "Drucken", MB_YESNO) == IDYES)
                     frxPreview1->Print();
@@ -279,12 +305,18 @@ void TForm8::Tippsetzen() {
         }
     }
     frxPreview1->Refresh();
+    failed.placed = true;
+    return true;
 }
 
 void TForm8::BitBtn2Click(TObject*) {
     oeffnen = true;
-    loadTemplate();
+    const bool loaded = loadTemplate();
     frxReport1.PrepareReport();
+    if (!loaded) {
+        frxPreview1->Refresh();
+        return;
+    }
     const LayoutShape shape{UpDown1->Position(), UpDown2->Position(), UpDown7->Position(),
                             UpDown8->Position(), UpDown5->Position(), UpDown6->Position()};
     const MeasuredLayout measured = MeasureLayout(
@@ -296,6 +328,7 @@ void TForm8::BitBtn2Click(TObject*) {
         shape);
     if (!measured.Missing.empty()) {
         missingView(measured.Missing);
+        frxPreview1->Refresh();
         return;
     }
     const SlipLayout& l = measured.Layout;
@@ -330,7 +363,8 @@ void TForm8::BitBtn3Click(TObject*) {
 
 void TForm8::BitBtn1Click(TObject*) {
     oeffnen = false;
-    Tippsetzen();
+    // A placement that failed has said why; nothing is printed then.
+    if (!Tippsetzen()) return;
     frxPreview1->Refresh();
     frxPreview1->Print();
 }

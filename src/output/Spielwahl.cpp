@@ -47,6 +47,7 @@ void TForm5::design() {
     top += 26;
     PlaceLabel(this, Label3, "Label3", this, kBorder, top, 60, "Kosten:");
     PlaceLabel(this, Label4, "Label4", this, kBorder + 70, top, 120, "Kosten:");
+    Label4->SetTag(kDataLabelTag);  // shows the cost
     top += 28;
 
     TEdit** edits[] = {&Edit3, &Edit4, &Edit5, &Edit6, &Edit7, &Edit8, &Edit9};

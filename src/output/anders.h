@@ -66,7 +66,8 @@ public:
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);
-    void Tippsetzen();
+    // The placement; false when it stopped on an error it has shown.
+    bool Tippsetzen();
     void BitBtn1Click(TObject* Sender);
     void BitBtn2Click(TObject* Sender);
     void BitBtn3Click(TObject* Sender);
@@ -87,8 +88,9 @@ private:
     // The fields from the layout controls.
     void takeLayoutFromControls();
     SlipLayout layout() const;
-    // Template and background as the opening and the measurement find them.
-    void loadTemplate();
+    // Template and background as the opening and the measurement find them;
+    // false, after saying so, when the template is there but unreadable.
+    bool loadTemplate();
     // Reads the stored layout into the controls; true when the key exists.
     bool readStoredLayout();
     // The message for a view the template lacks; false when it is there.

@@ -10,7 +10,9 @@
 #include "platform/registry/Registry.h"
 #include "support/DrawFixtures.h"
 #include "support/DrawHistory.h"
+#include "support/FailingFileCalls.h"
 #include "support/MainWindow.h"
+#include "support/StandInHost.h"
 
 #include <gtest/gtest.h>
 
@@ -115,6 +117,46 @@ TEST_F(Languages, TheStartAppliesTheStoredLanguageAndNumberZeroReadsNothing) {
     EXPECT_EQ(f->Meldung(1), "");  // a shorter message file leaves the rest empty
     EXPECT_EQ(f->RadioGroup1->Items()[0], "r ru");
     EXPECT_EQ(f->RadioGroup2->Items()[1], "die am seltensten gezogen Eurozahl verwenden");
+}
+
+TEST_F(Languages, AnUnreadableLanguageAtTheStartIsReportedAndTheStartGoesOn) {
+    StandInHost host;
+    HostOverride first("STELLIX_HOST1", host.BaseUrl());
+    host.ReplyAnyQuery("/lotto/stellix.asp", StandInReply::Text(""));
+    writeLines(land("Stellix.txt"), record("Form1", "BitBtn4", "Basis", "hint"));
+    writeLines(land("Stellix.txt.ru"), {"Tippen ru", "h"});
+    writeLines(land("meldungen.txt.ru"), {"m0 ru"});
+    writeDraws(h.dir.file("ZahlenEU.dat"), {draw(2025, 2, 4, {1, 2, 3, 4, 5}, 1, 2),
+                                            draw(2025, 2, 7, {6, 7, 8, 9, 10}, 3, 4)});
+    h.platform.now = EncodeDate(2025, 2, 11) + 0.5;
+    const std::string builtIn = f->BitBtn4->Caption();
+    // The translation is read before any text changes; the messages come
+    // last, so a load that applied as it read would leave the captions
+    // translated and the messages not.
+    for (const char* unreadable : {"Stellix.txt.ru", "meldungen.txt.ru"}) {
+        SCOPED_TRACE(unreadable);
+        host.ClearRequests();
+        h.platform.messages.clear();
+        f->Label29->SetCaption("");
+        f->sprache = 6;
+        h.platform.answerMessage(IDOK);
+        {
+            FailingRead failing(land(unreadable));
+            h.app->Invoke([&] { f->FormShow(f); });
+            EXPECT_GT(FailingRead::Failures(), 0);
+        }
+        ASSERT_EQ(h.platform.messages.size(), 1u);
+        EXPECT_EQ(h.platform.messages[0].text, "Datei \"" + land(unreadable) + "\" kann nicht geöffnet werden");
+        EXPECT_EQ(f->BitBtn4->Caption(), builtIn);
+        EXPECT_EQ(f->Meldung(0), BuiltInMessages()[0]);
+        EXPECT_FALSE(f->Russisch1->Checked());
+        EXPECT_EQ(f->sprache, 6);  // the next start tries again
+        // The rest of the start ran: the update asked for the date after
+        // the newest draw, and the draw line shows that draw.
+        ASSERT_EQ(host.Requests().size(), 1u);
+        EXPECT_EQ(host.Requests()[0].Query, "Programm=Stellix&Datum=20250211");
+        EXPECT_EQ(f->Label29->Caption().substr(0, 11), "Fr 07.02.25");
+    }
 }
 
 TEST_F(Languages, AMissingBaseFileLoadsNothingButTheChoiceIsKept) {

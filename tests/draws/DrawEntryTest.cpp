@@ -3,6 +3,7 @@
 #include "draws/DrawWindow.h"
 #include "draws/LoEingab.h"
 #include "platform/rtl/FileUtils.h"
+#include "support/FailingFileCalls.h"
 #include "support/FailingRename.h"
 
 #include <gtest/gtest.h>
@@ -173,6 +174,22 @@ TEST_F(DrawEntry, OtherEntriesAreRewrittenInDateOrder) {
     }
 }
 
+TEST_F(DrawEntry, AFullDiskLeavesNoPieceOfTheAppendedDraw) {
+    w.store(ThreeDraws());
+    const std::string before = readFileBytes(w.historyPath());
+    f.DateTimePicker1->SetDate(EncodeDate(2025, 2, 7));
+    answer(Entry{EncodeDate(2025, 2, 11), {1, 2, 3, 4, 5}, 1, 2});
+    platform.answerMessage(IDOK);
+    {
+        FailingWrite full(w.historyPath(), 8);
+        Application->Invoke([&] { enter(); });
+        EXPECT_EQ(FailingWrite::Failures(), 1);
+    }
+    EXPECT_EQ(readFileBytes(w.historyPath()), before);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "E/A-Fehler " + std::to_string(ENOSPC));
+}
+
 TEST_F(DrawEntry, AnEmptyHistoryOffersTheDefaultDraw) {
     for (const std::string trailing : {"", "torn"}) {
         SCOPED_TRACE(trailing);
@@ -316,6 +333,50 @@ TEST_F(DrawDeletion, AFailedRenameLeavesTheHistoryWhole) {
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages[0].text, "E/A-Fehler " + std::to_string(EXDEV));
         EXPECT_EQ(platform.messages[0].flags & MB_ICONMASK, MB_ICONERROR);
+        EXPECT_EQ(Application->ScreenCursor(), crDefault);
+    }
+}
+
+TEST_F(DrawDeletion, AHistoryThatFailsToCloseLeavesNoTemporary) {
+    w.store(ThreeDraws());
+    showDraw(EncodeDate(2025, 2, 4));
+    const std::string before = readFileBytes(w.historyPath());
+    std::optional<FailingClose> failing;
+    struct Case {
+        const char* name;
+        std::function<void()> run;
+        std::string temp;
+    } cases[] = {
+        {"deletion", [&] {
+             failing.emplace(w.historyPath());
+             f.BitBtn6->Click();
+         },
+         w.h.dir.file("Zahlen.da~")},
+        // The fault comes once the entry's own scan is over: the history
+        // read for the rewrite fails to close.
+        {"entry", [&] {
+             platform.answerModal([&](TForm& form) {
+                 auto& d = dynamic_cast<TForm3&>(form);
+                 d.DateTimePicker1->UserSetDate(EncodeDate(2025, 2, 5));
+                 failing.emplace(w.historyPath());
+                 d.BitBtn2->Click();
+             });
+             f.BitBtn8->Click();
+         },
+         w.historyPath() + "~"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        platform.messages.clear();
+        platform.answerMessage(IDOK);
+        Application->Invoke(c.run);
+        ASSERT_TRUE(failing);
+        EXPECT_EQ(FailingClose::Failures(), 1);
+        failing.reset();
+        EXPECT_EQ(readFileBytes(w.historyPath()), before);
+        EXPECT_FALSE(FileExists(c.temp));
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0].text, "E/A-Fehler " + std::to_string(EIO));
         EXPECT_EQ(Application->ScreenCursor(), crDefault);
     }
 }

@@ -2,6 +2,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FileUtils.h"
 #include "support/DrawFixtures.h"
+#include "support/FailingFileCalls.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -108,6 +109,41 @@ TEST(DrawAppend, CreatesAndAppendsOverATornFragment) {
     EXPECT_EQ(readFileBytes(path).size(), 96u);
     ASSERT_EQ(stored.size(), 3u);
     EXPECT_TRUE(sameBytes(stored[2], kThree[2]));
+}
+
+TEST(DrawAppend, AFailedWriteStoresTheGroupWholeOrNotAtAll) {
+    // The first group of one record goes in; the disk fills inside the
+    // second group, `allowed` bytes after the first.
+    for (const std::size_t allowed : {32u + 0u, 32u + 7u, 32u + 32u + 8u}) {
+        SCOPED_TRACE(allowed);
+        TempDir dir;
+        const std::string path = dir.file("ZahlenEU.dat");
+        writeDraws(path, {kThree[0]});
+        {
+            FailingWrite full(path, allowed);
+            DrawAppender appender(path);
+            appender.Write(kThree[1]);
+            appender.Commit();
+            appender.Write(kThree[2]);
+            appender.Write(kThree[2]);
+            appender.Write(kThree[2]);
+            EXPECT_THROW(appender.Close(), EInOutError);
+        }
+        EXPECT_EQ(readFileBytes(path).size(), 64u);
+        auto stored = readDraws(path);
+        ASSERT_EQ(stored.size(), 2u);
+        EXPECT_TRUE(sameBytes(stored[1], kThree[1]));
+    }
+
+    // The single record of an append: not there, and no piece of it.
+    TempDir dir;
+    const std::string path = dir.file("ZahlenEU.dat");
+    writeDraws(path, {kThree[0]});
+    {
+        FailingWrite full(path, 8);
+        EXPECT_THROW(AppendDraw(path, kThree[1]), EInOutError);
+    }
+    EXPECT_EQ(readFileBytes(path).size(), 32u);
 }
 
 TEST(DrawFile, CreateEmptyGivesAValidFileWithNoDraws) {

@@ -5,6 +5,7 @@
 #include "draws/DrawWindow.h"
 #include "evaluation/auswert.h"
 #include "platform/rtl/FileUtils.h"
+#include "support/FailingFileCalls.h"
 #include "support/StandInHost.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
 
 namespace {
 
@@ -219,6 +221,53 @@ TEST_F(WebUpdate, NotFoundGoesOnButAFailedTransferEndsAtItsDate) {
         }
         expectIdle();
     }
+}
+
+TEST_F(WebUpdate, EachReplyIsInTheFileBeforeTheNextRequest) {
+    // The host looks at the history while each request waits for its reply.
+    StandInHost host;
+    HostOverride first{"STELLIX_HOST1", host.BaseUrl()};
+    std::mutex mutex;
+    std::vector<size_t> storedAtRequest;
+    const std::string path = w.historyPath();
+    host.Handle(kPath, [&](const RecordedRequest&) {
+        const size_t stored = readDraws(path).size();
+        std::lock_guard<std::mutex> lock(mutex);
+        storedAtRequest.push_back(stored);
+        return StandInReply::Text("a,1,2,3,4,5,6,7");
+    });
+    w.store({draw(2025, 1, 31, {10, 20, 30, 40, 50}, 1, 2)});
+    today(D(2025, 2, 14));
+    update();
+    std::lock_guard<std::mutex> lock(mutex);
+    EXPECT_EQ(storedAtRequest, (std::vector<size_t>{1, 2, 3, 4}));
+    EXPECT_EQ(readDraws(path).size(), 5u);
+}
+
+TEST_F(WebUpdate, AFailedWriteTakesTheReplyBackAndTheNextUpdateAsksAgain) {
+    w.store({draw(2025, 1, 31, {10, 20, 30, 40, 50}, 1, 2)});
+    today(D(2025, 2, 11));
+    reply(D(2025, 2, 4), StandInReply::Text("a,1,2,3,4,5,6,7"));
+    reply(D(2025, 2, 7), StandInReply::Text("a,8,9,10,11,12,1,2\r\nb,13,14,15,16,17,3,4"));
+    reply(D(2025, 2, 11), StandInReply::Text("a,18,19,20,21,22,5,6"));
+    w.h.platform.answerMessage(IDOK);
+    {
+        // The first reply's record goes in; the disk fills 8 bytes into the
+        // second record of the second reply.
+        FailingWrite full(w.historyPath(), 32 + 32 + 8);
+        update();
+    }
+    EXPECT_EQ(asked(), (std::vector<std::string>{"20250204", "20250207"}));
+    EXPECT_EQ(std::filesystem::file_size(w.historyPath()), 2u * 32u);
+    EXPECT_EQ(storedDates(), (std::vector<std::string>{"20250131", "20250204"}));
+    ASSERT_EQ(w.h.platform.messages.size(), 1u);
+    EXPECT_EQ(w.h.platform.messages[0].text, "E/A-Fehler " + std::to_string(ENOSPC));
+    expectIdle();
+
+    host.ClearRequests();
+    update();
+    EXPECT_EQ(asked(), (std::vector<std::string>{"20250207", "20250211"}));
+    EXPECT_EQ(storedDates(), (std::vector<std::string>{"20250131", "20250204", "20250207", "20250207", "20250211"}));
 }
 
 TEST_F(WebUpdate, AStartWithoutTheHostEndsAtOnce) {

@@ -68,12 +68,22 @@ TEST(QuotaReply, MissingAndUnreadableFieldsAreLeftOpen) {
     EXPECT_EQ(ParseQuotaReply("1 2 3;2;").DrawnNumbers, "1 2 3");
 }
 
-TEST(QuotaReply, AcceptedOnlyBelow400WithASemicolon) {
-    EXPECT_TRUE(QuotaReplyAccepted(0, "a;"));
-    EXPECT_TRUE(QuotaReplyAccepted(399, ";"));
-    EXPECT_FALSE(QuotaReplyAccepted(400, "a;b;"));
-    EXPECT_FALSE(QuotaReplyAccepted(0, "no separator"));
-    EXPECT_FALSE(QuotaReplyAccepted(0, ""));
+TEST(QuotaReply, AcceptedOnlyBelow400WithAQuotaThatConverts) {
+    struct Case {
+        int status;
+        const char* body;
+        bool accepted;
+    } cases[] = {
+        {0, "20250110,1 2;2;unbesetzt;1;2;3;4;5;6;7;8;9;10;11;12;", true},
+        {399, "x,1 2;2;;;;;;;;;;;;;4,10;", true},  // one readable quota is enough
+        {400, "20250110,1 2;2;unbesetzt;1;2;3;4;5;6;7;8;9;10;11;12;", false},
+        {0, "x,1 2;2;-;-;-;", false},  // a stake alone makes no quota reply
+        {0, "<html><head><style>p { color: red; }</style></head><body>Seite verschoben</body></html>", false},
+        {0, "a;", false},
+        {0, "no separator", false},
+        {0, "", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(QuotaReplyAccepted(c.status, c.body), c.accepted) << c.status << " " << c.body;
 }
 
 }  // namespace

@@ -143,9 +143,14 @@ TEST_F(WinningsWindow, DownloadShowsTheAmountsInTheUsersOwnSeparators) {
     EXPECT_TRUE(h.platform.messages.empty());
 }
 
-TEST_F(WinningsWindow, FailedDownloadsLeaveTheQuotasAsTheyWere) {
+TEST_F(WinningsWindow, DownloadsWithoutAQuotaReplyLeaveTheQuotasAsTheyWere) {
     w.Datum = EncodeDate(2025, 1, 10);
     w.HttpCli1->ReadTimeout = 500;
+    w.diezahlen = "1 2 3 4 5 + 6 7";
+    // Its own text, to tell the hint of a reply not taken from the others.
+    w.Edit5->SetHint("kein Quotenformat");
+    const std::string html =
+        "<html><head><style>body { margin: 0; }</style></head><body>Wartungsarbeiten; bitte sp&auml;ter</body></html>";
 
     struct Case {
         const char* what;
@@ -158,6 +163,12 @@ TEST_F(WinningsWindow, FailedDownloadsLeaveTheQuotasAsTheyWere) {
          "Failed : 200 "},
         {"host that never answers", [] { auto r = StandInReply::Text(kSampleReply); r.Stall = 20s; return r; }(),
          "Failed : 0 "},
+        {"HTML page with ;", [&] { auto r = StandInReply::Text(html); r.ContentType = "text/html"; return r; }(),
+         "Received "},
+        {"302 page with ;",
+         StandInReply::Code(302, "<html><body>Moved; see <a href=\"/neu\">here</a></body></html>")
+             .WithHeader("Location", "/neu"),
+         "Received "},
     };
     for (Case& c : cases) {
         host.Reply(kQuotaPath, kQuotaQuery, c.reply);
@@ -168,10 +179,20 @@ TEST_F(WinningsWindow, FailedDownloadsLeaveTheQuotasAsTheyWere) {
         for (std::size_t r = 0; r < 13; ++r)
             EXPECT_EQ(w.QuotaEdits[r]->Text(), PrizeClasses[r].Average) << c.what << " " << r;
         EXPECT_EQ(panel(0).rfind(c.panel0, 0), 0u) << c.what << ": " << panel(0);
-        EXPECT_EQ(panel(1), "konnte Quote nicht laden") << c.what;
+        EXPECT_EQ(panel(1), "kein Quotenformat") << c.what;
         EXPECT_TRUE(w.SpeedButton2->Enabled()) << c.what;
         EXPECT_EQ(w.Caption(), "Auswertung und Gewinnberechnung") << c.what;
+        EXPECT_EQ(w.diezahlen, "1 2 3 4 5 + 6 7") << c.what;
     }
+}
+
+TEST_F(WinningsWindow, AReplyWithOneReadableQuotaFillsItAndMarksTheRest) {
+    host.Reply(kQuotaPath, kQuotaQuery, StandInReply::Text("20250110,1 2 3 4 5 + 6 7;2;x;x;x;x;x;x;x;x;x;x;x;x;4,10;"));
+    open();
+    EXPECT_EQ(w.Edit25->Text(), "4,10");  // 2+0, the reply's last field
+    for (int r = 1; r < 13; ++r) EXPECT_EQ(quota(r), "-") << r;
+    EXPECT_EQ(w.Caption(), "Spieleinsatz: 2  EUR");
+    EXPECT_EQ(panel(1), "Quote für den 10.01.25 geladen");
 }
 
 TEST_F(WinningsWindow, UnreadableFieldsAreMarkedAndTheWindowStillOpens) {

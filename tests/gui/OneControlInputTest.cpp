@@ -65,3 +65,34 @@ TEST_F(OneControlInput, OnlyTheGivenControlHearsItsInput) {
     EXPECT_GT(ticks, 0);
     timer->SetEnabled(false);
 }
+
+// The stop sits on a page the window does not show: Escape pressed in a
+// control of the shown page is its click, once per press, and only while it
+// could be clicked; other keys still wait.
+TEST_F(OneControlInput, EscapeAnywhereIsTheStop) {
+    auto* stop = form->Create<TSpeedButton>("SpeedButton8");
+    stop->SetParent(dataPage);
+    stop->SetBounds(10, 120, 24, 24);
+    int stops = 0;
+    stop->OnClick = [&](TObject*) { ++stops; };
+    pages->SetActivePage(tipPage);
+    auto* typed = qobject_cast<QLineEdit*>(gui::WidgetOf(*edit1));
+    ASSERT_NE(typed, nullptr);
+    typed->setFocus();
+    settle();
+
+    auto press = [&](int key, const QString& text = {}) {
+        QCoreApplication::postEvent(typed, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
+        QCoreApplication::postEvent(typed, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
+    };
+    press(Qt::Key_Escape);
+    press(Qt::Key_7, "7");
+    platform.ProcessMessagesFor(*stop);
+    EXPECT_EQ(stops, 1);
+    EXPECT_EQ(edit1->Text(), "");
+
+    stop->SetEnabled(false);
+    press(Qt::Key_Escape);
+    platform.ProcessMessagesFor(*stop);
+    EXPECT_EQ(stops, 1);
+}

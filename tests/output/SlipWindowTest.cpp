@@ -168,14 +168,15 @@ TEST_F(SlipWindow, ALaterSlipShowsNoMarkOfAnEarlierOneBeyondTenSlots) {
 TEST_F(SlipWindow, AMissingViewIsNamedAndEndsTheAction) {
     setRow(1, kTip);
     setRow(2, kTip);
-    // The placement stops at the view; the marks set before it stay.
+    // The placement stops at the view and takes back the marks set before it.
     writeFileBytes(h.dir.file("EM_France.fr3"), SlipTemplate(10, 5, {"Zahl3_2"}));
     h.platform.answerMessage(IDOK);
     openSlip();
     ASSERT_EQ(h.platform.messages.size(), 1u);
     EXPECT_EQ(h.platform.messages[0].text, "Fehler kann Feld Zahl3_2 nicht finden");
-    EXPECT_EQ(view("Zahl2_2").Text, "x");
-    EXPECT_EQ(view("Stern1_2").Text, "");
+    EXPECT_EQ(view("Zahl1_1").Text, "");
+    EXPECT_EQ(view("Zahl2_2").Text, "");
+    EXPECT_TRUE(markedSlots().empty());
 
     // The measurement names the view it lacks and keeps the layout edits;
     // without any template the report is empty and slot 1's first view is missing.
@@ -206,6 +207,88 @@ TEST_F(SlipWindow, AMissingViewIsNamedAndEndsTheAction) {
     }
 }
 
+TEST_F(SlipWindow, AFailedPlacementPrintsNothingAndTheSlipShowsNoMarks) {
+    struct Case {
+        const char* what;
+        std::function<void()> prepare;
+        std::string badTip;
+        std::string message;  // of a message box; empty for the error box
+    };
+    const Case cases[] = {
+        {"missing view",
+         [&] { writeFileBytes(h.dir.file("EM_France.fr3"), SlipTemplate(10, 5, {"Zahl3_2"})); }, NumberedTip(2),
+         "Fehler kann Feld Zahl3_2 nicht finden"},
+        {"tip out of range", [] {}, "1,2,3,4,51,1,2", "Ungültiger Tipp: 1,2,3,4,51,1,2"},
+        {"tip that is no tip line", [] {}, "1 2 3 4 5 6 7", ""},
+    };
+    for (const Case& c : cases) {
+        writeFileBytes(h.dir.file("EM_France.fr3"), readFileBytes(std::string(SLIP_TEMPLATE_DIR) + "/EM_France.fr3"));
+        c.prepare();
+        h.platform.printedPages.clear();
+        openSlip([&] {
+            // An earlier placement has marks in the preview ...
+            setTips({NumberedTip(7)});
+            slip.BitBtn3->Click();
+            ASSERT_EQ(markedSlots(), std::set<int>{1}) << c.what;
+            h.platform.messages.clear();
+
+            // ... which a failed print takes away, together with its own.
+            setTips({NumberedTip(1), c.badTip});
+            if (c.message.empty()) {
+                EXPECT_NE(errorOf([&] { slip.BitBtn1->Click(); }).find("ist kein gültiger Integerwert"),
+                          std::string::npos)
+                    << c.what;
+            } else {
+                h.platform.answerMessage(IDOK);
+                slip.BitBtn1->Click();
+                ASSERT_EQ(h.platform.messages.size(), 1u) << c.what;
+                EXPECT_EQ(h.platform.messages[0].text, c.message) << c.what;
+            }
+            EXPECT_TRUE(h.platform.printedPages.empty()) << c.what;
+            EXPECT_TRUE(markedSlots().empty()) << c.what;
+            for (const auto& v : slip.frxReport1.FindPage("Page1")->Views()) EXPECT_EQ(v->Text, "") << v->Name();
+        });
+    }
+}
+
+TEST_F(SlipWindow, ATemplateThatIsThereButUnreadableIsNamed) {
+    setRow(1, kTip);
+    openSlip();  // keeps a layout, so the next opening reads the template itself
+    const std::string path = h.dir.file("EM_France.fr3");
+    struct Case {
+        const char* what;
+        std::function<void()> spoil;
+    };
+    const Case cases[] = {
+        {"garbage", [&] { writeFileBytes(path, std::string("\x89PNG\r\n\x1a\n\0\0garbage", 16)); }},
+        {"folder",
+         [&] {
+             DeleteFile(path);
+             std::filesystem::create_directory(path);
+         }},
+    };
+    for (const Case& c : cases) {
+        c.spoil();
+        const std::string message = "Die Reportvorlage " + path + " kann nicht gelesen werden.";
+        h.platform.messages.clear();
+        h.platform.answerMessage(IDOK);
+        // Not passed over for the fallback, and no view is reported missing.
+        openSlip([&] {
+            ASSERT_EQ(h.platform.messages.size(), 1u) << c.what;
+            EXPECT_EQ(h.platform.messages[0].text, message) << c.what;
+            EXPECT_EQ(slip.frxPreview1->ShownPage(), nullptr) << c.what;
+
+            h.platform.messages.clear();
+            h.platform.answerMessage(IDOK);
+            slip.Edit4->SetText("77");
+            slip.BitBtn2->Click();
+            ASSERT_EQ(h.platform.messages.size(), 1u) << c.what;
+            EXPECT_EQ(h.platform.messages[0].text, message) << c.what;
+            EXPECT_EQ(slip.Edit4->Text(), "77") << c.what;
+        });
+    }
+}
+
 TEST_F(SlipWindow, ABadTipEndsThePlacementBeforeItsMarks) {
     openSlip([&] {
         for (const char* bad : {"1,2,3,4,51,1,2", "1,2,3,4,1,1,2", "0,2,3,4,5,1,2", "1,2,3,4,5,1,13", "1,2,3,4,5,3,3"}) {
@@ -215,7 +298,7 @@ TEST_F(SlipWindow, ABadTipEndsThePlacementBeforeItsMarks) {
             slip.BitBtn3->Click();
             ASSERT_EQ(h.platform.messages.size(), 1u) << bad;
             EXPECT_EQ(h.platform.messages[0].text, std::string("Ungültiger Tipp: ") + bad);
-            EXPECT_EQ(view("Zahl1_1").Text, "x");
+            EXPECT_EQ(view("Zahl1_1").Text, "") << bad;  // the tip before it is taken back
             EXPECT_EQ(view("Zahl1_2").Text, "") << bad;
             EXPECT_EQ(view("Stern2_2").Text, "") << bad;
         }

@@ -39,8 +39,10 @@ public:
     virtual void Repaint() = 0;
     // Dispatches the pending input of one control only (the stop button of
     // a long command that holds the window) and lets the windows paint;
-    // input to every other control and every timer tick wait. A platform
-    // that cannot single out a control's input only paints.
+    // input to every other control and every timer tick wait. Escape,
+    // wherever it is pressed, counts as a click on that control, so the
+    // stop is in reach from every page. A platform that cannot single out a
+    // control's input only paints.
     virtual void ProcessMessagesFor(TControl& control) {
         (void)control;
         Repaint();

@@ -40,6 +40,12 @@ void TButtonControl::Click() {
         if (TForm* form = GetParentForm(this)) form->SetModalResult(ModalResult);
 }
 
+void TBitBtn::Click() {
+    TButtonControl::Click();
+    if (kind_ == TBitBtnKind::bkClose)
+        if (TForm* form = GetParentForm(this)) form->Close();
+}
+
 void TBitBtn::SetKind(TBitBtnKind kind) {
     kind_ = kind;
     struct Standard {

@@ -96,6 +96,8 @@ public:
     // A kind gives the button its standard caption and modal result.
     void SetKind(TBitBtnKind kind);
     TBitBtnKind Kind() const { return kind_; }
+    // A close-kind button closes the window it is on once its handler ran.
+    void Click() override;
 
 private:
     TBitBtnKind kind_ = TBitBtnKind::bkCustom;

@@ -31,6 +31,7 @@ struct Transfer {
     Clock::time_point lastData;
     std::chrono::milliseconds idleLimit{0};
     CURL* curl = nullptr;
+    const std::function<void()>* onWork = nullptr;
 };
 
 std::size_t OnBody(char* data, std::size_t size, std::size_t count, void* user) {
@@ -98,6 +99,14 @@ std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* user
 // phase has its own bound, so the silence is counted from when it ends.
 int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
     auto& t = *static_cast<Transfer*>(user);
+    if (t.onWork && *t.onWork) {
+        // Nothing may unwind through the library; a paint that fails
+        // leaves the request as it is.
+        try {
+            (*t.onWork)();
+        } catch (...) {
+        }
+    }
     const auto now = Clock::now();
     curl_off_t connected = 0;
     curl_easy_getinfo(t.curl, CURLINFO_CONNECT_TIME_T, &connected);
@@ -165,6 +174,8 @@ HttpResult THttpClient::Request(const std::string& url) {
 
     Transfer t;
     t.curl = curl;
+    const std::function<void()> onWork = OnWork;
+    t.onWork = &onWork;
     t.maxBody = MaxBodySize > 0 ? MaxBodySize : DefaultMaxBodySize;
     t.idleLimit = std::chrono::milliseconds(Bound(ReadTimeout, DefaultReadTimeout));
     t.lastData = Clock::now();

@@ -21,6 +21,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -77,6 +78,10 @@ public:
     int ReadTimeout = DefaultReadTimeout;
     int TotalTimeout = DefaultTotalTimeout;
     std::size_t MaxBodySize = DefaultMaxBodySize;
+    // Called now and then while a request runs, at least about once a
+    // second also while no data comes: the window may paint what changed
+    // before the request. It must not start a request of its own.
+    std::function<void()> OnWork;
     // Whether Get raises on a completed reply with a status of 400 or more;
     // without it Get hands out such a reply's body.
     bool RaiseOnErrorStatus = true;

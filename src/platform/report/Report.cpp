@@ -44,7 +44,8 @@ bool readTemplateBytes(const std::string& path, std::string& bytes) {
 bool TReport::LoadFromFile(const std::string& path) {
     Clear();
     error_.clear();
-    if (!FileExists(path)) return false;
+    // A folder in the template's place is there, but cannot be read.
+    if (!FileExists(path) && !DirectoryExists(path)) return false;
     std::string bytes;
     if (!readTemplateBytes(path, bytes)) {
         error_ = "the file cannot be read";

@@ -92,8 +92,8 @@ struct TPreparedPage {
 class TReport {
 public:
     // Empties the report, then reads the template. False, and the report
-    // stays empty, when the file is missing or is no template; Error() then
-    // says why (empty for a missing file).
+    // stays empty, when the file is missing, cannot be read (a folder, say)
+    // or is no template; Error() then says why (empty for a missing file).
     bool LoadFromFile(const std::string& path);
     const std::string& Error() const { return error_; }
     void Clear();

@@ -18,6 +18,9 @@ namespace fs = std::filesystem;
 
 namespace {
 RenameFunction renameFunction = &std::rename;
+WriteFunction writeFunction = &::pwrite;
+CloseFunction closeFunction = &::close;
+ReadFunction readFunction = &::read;
 }
 
 RenameFunction SetRenameFunction(RenameFunction rename) {
@@ -25,6 +28,32 @@ RenameFunction SetRenameFunction(RenameFunction rename) {
     renameFunction = rename ? rename : &std::rename;
     return previous;
 }
+
+WriteFunction SetWriteFunction(WriteFunction write) {
+    WriteFunction previous = writeFunction;
+    writeFunction = write ? write : &::pwrite;
+    return previous;
+}
+
+CloseFunction SetCloseFunction(CloseFunction close) {
+    CloseFunction previous = closeFunction;
+    closeFunction = close ? close : &::close;
+    return previous;
+}
+
+ReadFunction SetReadFunction(ReadFunction read) {
+    ReadFunction previous = readFunction;
+    readFunction = read ? read : &::read;
+    return previous;
+}
+
+ssize_t WriteAt(int fd, const void* data, std::size_t bytes, off_t offset) {
+    return writeFunction(fd, data, bytes, offset);
+}
+
+int CloseFile(int fd) { return closeFunction(fd); }
+
+ssize_t ReadFrom(int fd, void* data, std::size_t bytes) { return readFunction(fd, data, bytes); }
 
 bool FileExists(const std::string& path) {
     struct stat st {};
@@ -126,22 +155,20 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     const int fd = createTempFile(target, existed ? 0600 : 0666, temp);
     if (fd < 0) return false;
     if (existed) ::fchmod(fd, old.st_mode & 07777);
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
+    std::size_t done = 0;
     bool ok = true;
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
+    while (done < bytes.size()) {
+        const ssize_t n = WriteAt(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
         if (n < 0) {
             if (errno == EINTR) continue;
             ok = false;
             break;
         }
-        p += n;
-        left -= static_cast<std::size_t>(n);
+        done += static_cast<std::size_t>(n);
     }
     ok = ok && ::fsync(fd) == 0;
     int code = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok) {
+    if (CloseFile(fd) != 0 && ok) {
         ok = false;
         code = errno;
     }

@@ -2,9 +2,11 @@
 // File and path helpers of the runtime. Paths are UTF-8 with "/" as the
 // folder separator.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
@@ -18,6 +20,22 @@ bool RenameFile(const std::string& from, const std::string& to);
 // system's.
 using RenameFunction = int (*)(const char* from, const char* to);
 RenameFunction SetRenameFunction(RenameFunction rename);
+
+// The system calls behind the runtime's file writes and closes (the record
+// files and the whole-file saves) and its reads of whole text files. Tests
+// put failing ones in place to see what a full disk, a failed close or an
+// unreadable file leaves behind; each setter returns the one it replaced,
+// nullptr restores the system's. WriteAt, CloseFile and ReadFrom call the
+// ones in place and behave as pwrite, close and read.
+using WriteFunction = ssize_t (*)(int fd, const void* data, std::size_t bytes, off_t offset);
+WriteFunction SetWriteFunction(WriteFunction write);
+using CloseFunction = int (*)(int fd);
+CloseFunction SetCloseFunction(CloseFunction close);
+using ReadFunction = ssize_t (*)(int fd, void* data, std::size_t bytes);
+ReadFunction SetReadFunction(ReadFunction read);
+ssize_t WriteAt(int fd, const void* data, std::size_t bytes, off_t offset);
+int CloseFile(int fd);
+ssize_t ReadFrom(int fd, void* data, std::size_t bytes);
 bool ForceDirectories(const std::string& path);
 
 std::string ExtractFilePath(const std::string& path);  // with the trailing "/"

@@ -31,7 +31,7 @@ TRecordFile::~TRecordFile() {
     } catch (...) {
         // A destructor cannot report; Close is the place that does.
     }
-    ::close(fd_);
+    CloseFile(fd_);
 }
 
 void TRecordFile::Assign(const std::string& path) { path_ = path; }
@@ -63,7 +63,7 @@ void TRecordFile::Reset(TFileMode mode) {
     fd_ = fd;
     mode_ = mode;
     pos_ = 0;
-    fileBytes_ = st.st_size;
+    fileBytes_ = diskBytes_ = st.st_size;
     readBytes_ = writeBytes_ = 0;
 }
 
@@ -74,7 +74,7 @@ void TRecordFile::Rewrite() {
     fd_ = fd;
     mode_ = TFileMode::ReadWrite;
     pos_ = 0;
-    fileBytes_ = 0;
+    fileBytes_ = diskBytes_ = 0;
     readBytes_ = writeBytes_ = 0;
 }
 
@@ -86,15 +86,25 @@ void TRecordFile::Close() {
     } catch (const EInOutError& e) {
         code = e.ErrorCode;
     }
-    if (::close(fd_) != 0 && code == 0) code = errno;
+    if (CloseFile(fd_) != 0 && code == 0) code = errno;
     fd_ = -1;
     readBytes_ = writeBytes_ = 0;
     if (code) fail(code);
 }
 
-void TRecordFile::Sync() {
+void TRecordFile::Flush() {
     requireOpen();
     flushWrites();
+}
+
+void TRecordFile::DiscardWrites() {
+    writeBytes_ = 0;
+    readBytes_ = 0;
+    fileBytes_ = diskBytes_;
+}
+
+void TRecordFile::Sync() {
+    Flush();
     if (::fsync(fd_) != 0) fail(errno);
 }
 
@@ -103,15 +113,34 @@ void TRecordFile::flushWrites() {
     const std::byte* data = buffer();
     std::size_t done = 0;
     while (done < writeBytes_) {
-        ssize_t n = ::pwrite(fd_, data + done, writeBytes_ - done, blockStart_ + static_cast<int64_t>(done));
+        ssize_t n = WriteAt(fd_, data + done, writeBytes_ - done, blockStart_ + static_cast<int64_t>(done));
         if (n < 0) {
             if (errno == EINTR) continue;
-            writeBytes_ = 0;
-            fail(errno);
+            const int code = errno;
+            failedWrite(done);
+            fail(code);
         }
         done += static_cast<std::size_t>(n);
     }
+    diskBytes_ = std::max(diskBytes_, blockStart_ + static_cast<int64_t>(writeBytes_));
     writeBytes_ = 0;
+}
+
+void TRecordFile::failedWrite(std::size_t done) {
+    const int64_t rs = static_cast<int64_t>(recordSize_);
+    const int64_t written = blockStart_ + static_cast<int64_t>(done);
+    const bool atTheEnd = blockStart_ + static_cast<int64_t>(writeBytes_) >= diskBytes_;
+    writeBytes_ = 0;
+    readBytes_ = 0;
+    diskBytes_ = std::max(diskBytes_, written);
+    // A write that was to grow the file may have left a piece of a record
+    // at its end: every reader would stop before it, but the next append
+    // would start behind it. Records inside the file are left as they are.
+    if (atTheEnd && diskBytes_ % rs != 0) {
+        const int64_t whole = diskBytes_ / rs * rs;
+        if (::ftruncate(fd_, whole) == 0) diskBytes_ = whole;
+    }
+    fileBytes_ = diskBytes_;
 }
 
 bool TRecordFile::fillReadBlock() {
@@ -203,5 +232,5 @@ void TRecordFile::Truncate() {
     readBytes_ = 0;
     int64_t length = pos_ * static_cast<int64_t>(recordSize_);
     if (::ftruncate(fd_, length) != 0) fail(errno);
-    fileBytes_ = length;
+    fileBytes_ = diskBytes_ = length;
 }

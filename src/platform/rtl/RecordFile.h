@@ -6,8 +6,10 @@
 //
 // Scans read the file in large blocks and hand out records from the block, so
 // that reading a history of thousands of records costs a handful of system
-// calls; writes are collected the same way and reach the file at the latest
-// on Close.
+// calls; writes are collected the same way and reach the file on Flush, when
+// the block is full, or on Close. A write that fails at the file's end (a
+// full disk) cuts the file back to its last whole record, so that no piece of
+// a record is ever left behind.
 
 #include <cstddef>
 #include <cstdint>
@@ -30,8 +32,13 @@ public:
     void Reset(TFileMode mode = TFileMode::ReadWrite);  // missing file: error 2
     void Rewrite();
     void Close();
-    // Writes what is buffered and has the system put it on disk.
+    // Hands what is buffered to the system: after it the records are in the
+    // file, whatever becomes of this process.
+    void Flush();
+    // Flush, and the system puts the file on disk.
     void Sync();
+    // Forgets the writes not flushed yet.
+    void DiscardWrites();
     bool IsOpen() const { return fd_ >= 0; }
 
     void Read(void* record);
@@ -51,6 +58,7 @@ public:
 private:
     void requireOpen() const;
     void flushWrites();
+    void failedWrite(std::size_t done);
     bool fillReadBlock();
     std::byte* buffer();
 
@@ -61,6 +69,7 @@ private:
     TFileMode mode_ = TFileMode::ReadWrite;
     int64_t pos_ = 0;        // current record
     int64_t fileBytes_ = 0;  // the file's length as this handle knows it
+    int64_t diskBytes_ = 0;  // its length without the pending writes
     std::unique_ptr<std::byte[]> buffer_;
     int64_t blockStart_ = 0;  // byte offset of the buffer in the file
     std::size_t readBytes_ = 0;   // valid bytes of a read block

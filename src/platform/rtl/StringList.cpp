@@ -16,7 +16,7 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     char buffer[65536];
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const ssize_t n = ReadFrom(fd, buffer, sizeof buffer);
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;

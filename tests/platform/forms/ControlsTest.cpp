@@ -209,6 +209,29 @@ TEST_F(Modal, ScriptedCallbackTicksABoxAndPressesOk) {
     EXPECT_EQ(dialog->ShowModal(), mrCancel);
 }
 
+TEST_F(Modal, ACloseKindButtonClosesTheWindowItIsOnAfterItsHandler) {
+    auto* dialog = app.CreateForm<TForm>();
+    auto* panel = dialog->Create<TPanel>("Panel1");
+    panel->SetParent(dialog);
+    auto* close = dialog->Create<TBitBtn>("BitBtn1");
+    close->SetParent(panel);
+    close->SetKind(TBitBtnKind::bkClose);
+    EXPECT_EQ(close->Caption(), "&Schließen");
+    std::vector<std::string> steps;
+    close->OnClick = [&](TObject*) { steps.push_back("click"); };
+    dialog->OnClose = [&](TObject*, TCloseAction&) { steps.push_back("close"); };
+
+    platform.answerModal([&](TForm&) { close->Click(); });
+    EXPECT_EQ(dialog->ShowModal(), mrCancel);
+    EXPECT_FALSE(dialog->Visible());
+
+    dialog->ShowForm();
+    close->Click();
+    EXPECT_FALSE(dialog->Visible());
+    EXPECT_EQ(steps, (std::vector<std::string>{"click", "close", "click", "close"}));
+    EXPECT_FALSE(platform.terminated);
+}
+
 TEST_F(Modal, ACloseRequestWaitsWhileTheWindowIsBusy) {
     int closes = 0;
     form->OnClose = [&](TObject*, TCloseAction&) { ++closes; };

@@ -266,3 +266,28 @@ TEST(Url, WebAddressesAreHttpOrHttpsWithAHost) {
 }
 
 }  // namespace
+
+// A window waiting on a slow host still gets its turns to paint, also while
+// no byte comes, and an error in one of them leaves the request alone.
+TEST_F(HttpClientTest, WorkCallbackRunsWhileASlowReplyIsAwaited) {
+    host.Reply("/slow", "", [] { auto r = StandInReply::Text("late"); r.Stall = 1500ms; return r; }());
+    std::vector<Clock::time_point> calls;
+    http.OnWork = [&] {
+        calls.push_back(Clock::now());
+        throw std::runtime_error("paint failed");
+    };
+
+    const auto start = Clock::now();
+    HttpResult r = http.Request(Url("/slow"));
+
+    EXPECT_TRUE(r.Ok());
+    EXPECT_EQ(r.Body, "late");
+    ASSERT_FALSE(calls.empty());
+    // No silence between two turns, nor before the first, much over a second.
+    Clock::time_point previous = start;
+    for (Clock::time_point call : calls) {
+        EXPECT_LT(call - previous, 1300ms);
+        previous = call;
+    }
+    EXPECT_GE(calls.back() - start, 1000ms);
+}

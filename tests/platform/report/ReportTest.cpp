@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 const char* const kTemplate = R"(<?xml version="1.0"?>
@@ -112,6 +114,11 @@ TEST(Report, LoadingEmptiesFirstAndAMissingFileLeavesItEmpty) {
     writeFileBytes(dir.file("huge.fr3"), std::string(kMaxTemplateBytes + 1, ' '));
     EXPECT_FALSE(report.LoadFromFile(dir.file("huge.fr3")));
     EXPECT_NE(report.Error(), "");
+
+    // A folder of the template's name is there but cannot be read: not missing.
+    std::filesystem::create_directory(dir.file("folder.fr3"));
+    EXPECT_FALSE(report.LoadFromFile(dir.file("folder.fr3")));
+    EXPECT_EQ(report.Error(), "the file cannot be read");
 }
 
 TEST(Report, TurningThePaperSwapsItsSidesAndPreparingKeepsASnapshot) {

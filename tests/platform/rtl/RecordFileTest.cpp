@@ -1,6 +1,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/RecordFile.h"
 #include "platform/rtl/StringList.h"
+#include "support/FailingFileCalls.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -98,6 +99,49 @@ TEST(RecordFile, PendingWritesSurviveAnUnwindingFailure) {
     } catch (const EInOutError&) {
     }
     EXPECT_EQ(readFileBytes(dir.file("r.dat")).size(), 2 * sizeof(Rec));
+}
+
+TEST(RecordFile, AFailedWriteAtTheEndLeavesOnlyWholeRecords) {
+    // Two records on disk, three more pending; the disk fills after
+    // `allowed` bytes of them, inside a record or between two.
+    for (const std::size_t allowed : {0u, 5u, 8u, 13u, 20u}) {
+        SCOPED_TRACE(allowed);
+        TempDir dir;
+        const std::string path = dir.file("r.dat");
+        TFileOf<Rec> f(path);
+        f.Rewrite();
+        f.Write(Rec{1, 1});
+        f.Write(Rec{2, 2});
+        f.Flush();
+        {
+            FailingWrite full(path, allowed);
+            for (uint32_t i = 3; i <= 5; ++i) f.Write(Rec{i, i});
+            EXPECT_EQ(errorCode([&] { f.Flush(); }), ENOSPC);
+        }
+        const std::size_t whole = 2 + allowed / sizeof(Rec);
+        EXPECT_EQ(readFileBytes(path).size(), whole * sizeof(Rec));
+        EXPECT_EQ(f.FileSize(), static_cast<int64_t>(whole));
+        // Once there is room again, the next record follows the whole ones.
+        f.Seek(f.FileSize());
+        f.Write(Rec{9, 9});
+        f.Close();
+        EXPECT_EQ(readFileBytes(path).size(), (whole + 1) * sizeof(Rec));
+    }
+
+    // A failed write inside the file leaves its length alone.
+    TempDir dir;
+    const std::string path = dir.file("r.dat");
+    TFileOf<Rec> f(path);
+    f.Rewrite();
+    for (uint32_t i = 0; i < 4; ++i) f.Write(Rec{i, i});
+    f.Flush();
+    f.Seek(1);
+    {
+        FailingWrite full(path, 3);
+        f.Write(Rec{7, 7});
+        EXPECT_EQ(errorCode([&] { f.Close(); }), ENOSPC);
+    }
+    EXPECT_EQ(readFileBytes(path).size(), 4 * sizeof(Rec));
 }
 
 namespace {

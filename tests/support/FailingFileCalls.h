@@ -1,0 +1,142 @@
+#pragma once
+// Faults put into the runtime's file writes and closes while the object
+// lives, for the files whose path begins with a given one (a file and the
+// temporary files beside it); every other file is written and closed as
+// usual.
+//
+//     FailingWrite full(history, 40);   // 40 bytes go in, then the disk is full
+//     FailingClose close(history);      // a read handle's close reports EIO
+//     FailingRead unreadable(file);     // reading a whole text file fails
+
+#include "platform/rtl/FileUtils.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstddef>
+#include <cstdlib>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
+
+namespace failing_file_calls {
+
+// Whether the open file behind `fd` lies under the watched path.
+inline bool Watched(int fd, const std::string& prefix) {
+    char target[4096];
+    const std::string link = "/proc/self/fd/" + std::to_string(fd);
+    const ssize_t n = ::readlink(link.c_str(), target, sizeof target - 1);
+    if (n <= 0) return false;
+    return std::string(target, static_cast<std::size_t>(n)).rfind(prefix, 0) == 0;
+}
+
+// The path as the system names the open file: its folder without links.
+inline std::string Resolved(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return path;
+    char folder[4096];
+    if (!::realpath(path.substr(0, slash).c_str(), folder)) return path;
+    return std::string(folder) + path.substr(slash);
+}
+
+} // namespace failing_file_calls
+
+// Lets `allowed` bytes reach the watched files, the last write cut short
+// where the budget ends, as a disk that fills up; every later write fails
+// with `code`.
+class FailingWrite {
+public:
+    FailingWrite(const std::string& prefix, std::size_t allowed, int code = ENOSPC) {
+        prefix_ = failing_file_calls::Resolved(prefix);
+        left_ = allowed;
+        code_ = code;
+        failures_ = 0;
+        previous_ = SetWriteFunction(&write);
+    }
+    ~FailingWrite() { SetWriteFunction(previous_); }
+    FailingWrite(const FailingWrite&) = delete;
+    FailingWrite& operator=(const FailingWrite&) = delete;
+
+    // How many writes were refused.
+    static int Failures() { return failures_; }
+
+private:
+    static ssize_t write(int fd, const void* data, std::size_t bytes, off_t offset) {
+        if (!failing_file_calls::Watched(fd, prefix_)) return ::pwrite(fd, data, bytes, offset);
+        if (left_ == 0) {
+            ++failures_;
+            errno = code_;
+            return -1;
+        }
+        const std::size_t n = bytes < left_ ? bytes : left_;
+        const ssize_t done = ::pwrite(fd, data, n, offset);
+        if (done > 0) left_ -= static_cast<std::size_t>(done);
+        return done;
+    }
+    static inline std::string prefix_;
+    static inline std::size_t left_ = 0;
+    static inline int code_ = ENOSPC;
+    static inline int failures_ = 0;
+    WriteFunction previous_;
+};
+
+// The close of a handle opened for reading only reports `code`, as a file
+// system may report a late failure at the close; the handle is closed all
+// the same. Handles opened for writing close as usual.
+class FailingClose {
+public:
+    explicit FailingClose(const std::string& prefix, int code = EIO) {
+        prefix_ = failing_file_calls::Resolved(prefix);
+        code_ = code;
+        failures_ = 0;
+        previous_ = SetCloseFunction(&close);
+    }
+    ~FailingClose() { SetCloseFunction(previous_); }
+    FailingClose(const FailingClose&) = delete;
+    FailingClose& operator=(const FailingClose&) = delete;
+
+    static int Failures() { return failures_; }
+
+private:
+    static int close(int fd) {
+        const bool fail =
+            failing_file_calls::Watched(fd, prefix_) && (::fcntl(fd, F_GETFL) & O_ACCMODE) == O_RDONLY;
+        const int result = ::close(fd);
+        if (!fail) return result;
+        ++failures_;
+        errno = code_;
+        return -1;
+    }
+    static inline std::string prefix_;
+    static inline int code_ = EIO;
+    static inline int failures_ = 0;
+    CloseFunction previous_;
+};
+
+// Every read of a watched text file fails with `code`, as a damaged disk or
+// a file system gone away would: the file is there but cannot be read.
+class FailingRead {
+public:
+    explicit FailingRead(const std::string& prefix, int code = EIO) {
+        prefix_ = failing_file_calls::Resolved(prefix);
+        code_ = code;
+        failures_ = 0;
+        previous_ = SetReadFunction(&read);
+    }
+    ~FailingRead() { SetReadFunction(previous_); }
+    FailingRead(const FailingRead&) = delete;
+    FailingRead& operator=(const FailingRead&) = delete;
+
+    static int Failures() { return failures_; }
+
+private:
+    static ssize_t read(int fd, void* data, std::size_t bytes) {
+        if (!failing_file_calls::Watched(fd, prefix_)) return ::read(fd, data, bytes);
+        ++failures_;
+        errno = code_;
+        return -1;
+    }
+    static inline std::string prefix_;
+    static inline int code_ = EIO;
+    static inline int failures_ = 0;
+    ReadFunction previous_;
+};
