@@ -78,7 +78,7 @@ Choice storeChoice(const TZKSForm& chooser) {
 // The robot takes each of its texts whole up to this length; a longer one is
 // refused rather than cut.
 bool withinRobotLimit(const std::string& what, const std::string& text) {
-    if (text.size() <= kRobotTextLimit) return true;
+    if (WithinRobotTextLimit(text)) return true;
     tell(what + " ist länger als " + std::to_string(kRobotTextLimit) + " Zeichen und kann nicht übergeben werden. " +
          what + " is longer than " + std::to_string(kRobotTextLimit) + " characters.");
     return false;

@@ -44,6 +44,12 @@ std::vector<std::string> tipLines(const std::string& script) {
 }
 
 // Whether a line of the default script names this value.
+std::string repeated(const std::string& piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += piece;
+    return text;
+}
+
 bool hasLine(const std::string& script, const std::string& line) {
     return ("\r\n" + script).find("\r\n" + line + "\r\n") != std::string::npos;
 }
@@ -279,6 +285,8 @@ TEST_F(OnlineSubmission, BadInputIsReportedAndStartsNothing) {
         {"a tip line that is no tip", {good, "1\t2\t3\t4\t4\t\t\t1\t2"}, false, "", "Zeile 2 der Tippdatei"},
         {"a parameter over the robot's limit", {good}, false, std::string(1025, 'x'),
          "TEXT2 ist länger als 1024 Zeichen"},
+        {"1,025 characters of two bytes each", {good}, false, repeated("ä", 1025),
+         "TEXT2 ist länger als 1024 Zeichen"},
         {"a script that is gone", {good}, true, "", "Das Click-Script wurde nicht gefunden"},
     };
     for (const Case& c : cases) {
@@ -294,6 +302,18 @@ TEST_F(OnlineSubmission, BadInputIsReportedAndStartsNothing) {
         EXPECT_FALSE(FileExists(tipFile("20250211.zks")));
         h.platform.messages.clear();
     }
+}
+
+TEST_F(OnlineSubmission, TheRobotsLimitCountsCharactersNotBytes) {
+    registerRobot(HKEY_CURRENT_USER, robotFolder);
+    showList({"1\t2\t3\t4\t5\t\t\t1\t2"});
+    const std::string text1 = repeated("ä", 600), text2 = repeated("€", 1024);  // 1,200 and 3,072 bytes
+    chooseOk("1", text1, "2", text2);
+    f.OnlineTipp->Click();
+    EXPECT_TRUE(h.platform.messages.empty());
+    ASSERT_EQ(h.platform.programs.size(), 1u);
+    EXPECT_EQ(h.platform.programs[0].arguments[3], text1);
+    EXPECT_EQ(h.platform.programs[0].arguments[5], text2);
 }
 
 TEST_F(OnlineSubmission, AFailedStartIsReportedAndTheBatchesStop) {
