@@ -2,6 +2,7 @@
 
 #include "evaluation/BackTests.h"
 #include "evaluation/TipSearch.h"
+#include "output/TipSheetFormat.h"
 #include "platform/rtl/Convert.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/FormatSettings.h"
@@ -57,6 +58,10 @@ const std::vector<MessageComposition>& MessageCompositions() {
         {"pairs title", {7, 15}, [](const Message& m) { return RunsChartTitle(m(7), 1250, m(15), 310); }},
         {"triples title", {7, 16}, [](const Message& m) { return RunsChartTitle(m(7), 1250, m(16), 12); }},
         {"quads title", {7, 19}, [](const Message& m) { return RunsChartTitle(m(7), 1250, m(19), 1); }},
+        {"tip sheet line", {28, 33},
+         [](const Message& m) {
+             return TipSheetLine(GridTipPrefix(1), {"3", "11", "19", "27", "45", "2", "9"}, {m(28), m(33)});
+         }},
         {"back-test total", {7, 28, 45},
          [](const Message& m) {
              const BackTestReportTexts texts{m(43), m(44), m(33), m(7), m(28), m(45)};

@@ -43,5 +43,7 @@ struct MessageComposition {
     std::function<std::string(const std::function<std::string(int)>& message)> Compose;
 };
 
-// Every text the program composes from two or more messages.
+// Every text the program composes from two or more messages. The back-test
+// report's column headings (messages 44 and 33, "1x Eurozahl", "2x
+// Eurozahl") are headings side by side, not one text, and are left out.
 const std::vector<MessageComposition>& MessageCompositions();

@@ -125,6 +125,11 @@ public:
     // Set by the calculate button's stop click; a back-test running the
     // calculation as its cycle ends after that cycle.
     bool BackTestStopAsked = false;
+    // The running calculation's stop, asked for by the stop click or a close.
+    // The button's caption is only its sign: a translation whose stop text
+    // equals the idle caption must neither keep a run from starting nor
+    // from stopping.
+    bool CalculationStopAsked = false;
 
     // ---- Window frame ----
     TMainMenu* MainMenu1 = nullptr;

@@ -13,8 +13,17 @@ int TForm1::Listengewinncheck() {
     int best = 0;
     std::string sound;
     ListLineReader reader;
-    // The result list changes once, as a whole, so a view redraws it once.
-    TStringList results;
+    // The result list changes once, as a whole, so a view redraws it once;
+    // its lines are made again where the old ones were, so that a long list
+    // is never held twice.
+    TStringList& results = Gewinne->Items();
+    struct OneChange {
+        TStringList& list;
+        explicit OneChange(TStringList& l) : list(l) { list.BeginUpdate(); }
+        ~OneChange() { list.EndUpdate(); }
+    } oneChange(results);
+    results.Clear();
+    results.Reserve(Gewinnzahlen->Items().Count());
     for (const std::string& line : Gewinnzahlen->Items()) {
         const ListLineFields& f = reader.Read(line);
         Zettelcheck(f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
@@ -26,7 +35,6 @@ int TForm1::Listengewinncheck() {
         best = std::max(best, HitCode(Gewinn, Zusatz, Super));
         results.Add(ListResultLine(Gewinn, Zusatz, Super));
     }
-    Gewinne->Items().Assign(results);
     return best;
 }
 

@@ -14,17 +14,21 @@ std::string BuildListLine(const std::array<std::string_view, 7>& texts) {
 }
 
 const ListLineFields& ListLineReader::Read(std::string_view line) {
-    collapsed_.clear();
-    for (size_t i = 0; i < line.size();) {
-        if (line.compare(i, 3, "\t\t\t") == 0) {
+    // Whole pieces between the runs are copied: a list of millions of lines
+    // is read at every check.
+    std::string_view rest = line;
+    if (size_t run = line.find("\t\t\t"); run != std::string_view::npos) {
+        collapsed_.clear();
+        size_t from = 0;
+        for (; run != std::string_view::npos; run = line.find("\t\t\t", from)) {
+            collapsed_.append(line.substr(from, run - from));
             collapsed_ += '\t';
-            i += 3;
-        } else {
-            collapsed_ += line[i++];
+            from = run + 3;
         }
+        collapsed_.append(line.substr(from));
+        rest = collapsed_;
     }
 
-    std::string_view rest = collapsed_;
     for (size_t f = 0; f < 6; ++f) {
         const size_t tab = rest.find('\t');
         if (tab == std::string_view::npos) {

@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -62,6 +63,8 @@ QString FitButtonCaption(QAbstractButton& button, const std::string& caption, co
     shown.setPixelSize(fit.pixelSize);
     button.setFont(shown);
     button.setText(fit.text);
+    // A cut that took the accelerator's letter keeps its key all the same.
+    if (fit.elided && button.shortcut().isEmpty()) button.setShortcut(QKeySequence::mnemonic(whole));
     return fit.elided ? VisibleText(whole, true) : QString();
 }
 

@@ -4,9 +4,12 @@
 #include "gui/CaptionFit.h"
 #include "gui/Text.h"
 
+#include <QEvent>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -98,8 +101,34 @@ void GroupBoxPeer::syncBounds() {
 
 void GroupBoxPeer::syncColor() { ApplyBackground(*widget(), box().Color(), QPalette::Window, true); }
 
+namespace {
+
+// A panel's text may be longer than the panel (a failure text with the
+// library's detail, say): the panel under the mouse shows the whole of it as
+// its tooltip. The panels let the mouse through to the bar, so the bar asks.
+class PanelToolTips : public QObject {
+public:
+    explicit PanelToolTips(QWidget* bar) : QObject(bar) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ToolTip) return false;
+        auto* bar = static_cast<QWidget*>(watched);
+        auto* help = static_cast<QHelpEvent*>(event);
+        for (QLabel* panel : bar->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            if (!panel->geometry().contains(help->pos()) || panel->text().isEmpty()) continue;
+            QToolTip::showText(help->globalPos(), panel->text(), bar, panel->geometry());
+            return true;
+        }
+        return false;  // no text: the bar's own hint, if any
+    }
+};
+
+} // namespace
+
 StatusBarPeer::StatusBarPeer(TStatusBar& bar) : ControlPeer(bar, new QWidget) {
     watchInput(*widget(), Input::Mouse | Input::Clicks);
+    widget()->installEventFilter(new PanelToolTips(widget()));
 }
 
 void StatusBarPeer::sync(TProperty property) {

@@ -8,9 +8,11 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QListWidget>
+#include <QListView>
+#include <QScrollBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTextOption>
@@ -73,17 +75,113 @@ int TabStopPixels(int tabWidth, const QFont& font) {
     return MulDiv(tabWidth > 0 ? tabWidth : 32, average, 4);
 }
 
-ListBoxPeer::ListBoxPeer(TListBox& list) : ControlPeer(list, new QListWidget), delegate_(new TabStopDelegate(widget())) {
-    QListWidget* view = listWidget();
+TabbedWidthMeter::TabbedWidthMeter(const QFontMetrics& metrics, int tabStop, int tabRun)
+    : metrics_(metrics), tabStop_(std::max(tabStop, 1)), tabRun_(tabRun),
+      run_(static_cast<std::size_t>(std::max(tabRun, 0)), '\t') {}
+
+int TabbedWidthMeter::advance(std::string_view piece) {
+    if (piece.empty()) return 0;
+    // Pieces of one or two bytes (the numbers of a tip) have a place of their own.
+    if (piece.size() <= 2) {
+        const std::size_t slot = piece.size() == 1 ? static_cast<unsigned char>(piece[0])
+                                                   : 256 + static_cast<unsigned char>(piece[0]) * 256u +
+                                                         static_cast<unsigned char>(piece[1]);
+        if (shortAdvances_.empty()) shortAdvances_.assign(256 + 256 * 256, -1);
+        int& width = shortAdvances_[slot];
+        if (width < 0) width = metrics_.horizontalAdvance(ToQt(std::string(piece)));
+        return width;
+    }
+    // Pieces of every kind would fill the cache with what never comes again.
+    constexpr std::size_t kCachedPieces = 4096, kCachedLength = 16;
+    if (piece.size() > kCachedLength) return metrics_.horizontalAdvance(ToQt(std::string(piece)));
+    std::string key(piece);
+    if (auto found = advances_.find(key); found != advances_.end()) return found->second;
+    const int width = metrics_.horizontalAdvance(ToQt(key));
+    if (advances_.size() < kCachedPieces) advances_.emplace(std::move(key), width);
+    return width;
+}
+
+int TabbedWidthMeter::operator()(std::string_view line) {
+    // As TabbedTextWidth adds the pieces up, with each run of tabRun TABs,
+    // from the left, taken as one.
+    qreal x = 0;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t tab = line.find('\t', start);
+        x += advance(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+        if (tab == std::string_view::npos) break;
+        x = (std::floor(x / tabStop_) + 1) * tabStop_;
+        start = tab + 1;
+        if (tabRun_ > 1 && line.compare(tab, run_.size(), run_) == 0) start = tab + run_.size();
+    }
+    return static_cast<int>(std::ceil(x));
+}
+
+void ListLinesModel::show(const TStringList* lines, int tabRun) {
+    beginResetModel();
+    lines_ = lines;
+    tabRun_ = tabRun;
+    rows_ = lines ? lines->Count() : 0;
+    endResetModel();
+}
+
+void ListLinesModel::setTabRun(int tabRun) {
+    if (tabRun == tabRun_) return;
+    tabRun_ = tabRun;
+    if (rows_ > 0) emit dataChanged(index(0), index(rows_ - 1), {Qt::DisplayRole});
+}
+
+void ListLinesModel::follow(const TStringListChange& change) {
+    const int count = lines_ ? lines_->Count() : 0;
+    const bool single = !change.Whole && change.Index >= 0 && change.Removed >= 0 && change.Inserted >= 0 &&
+                        change.Index + change.Removed <= rows_ && rows_ - change.Removed + change.Inserted == count;
+    if (!single) {
+        if (count == rows_) {
+            // As many lines as before: the view keeps its selection and place.
+            if (rows_ > 0) emit dataChanged(index(0), index(rows_ - 1), {Qt::DisplayRole});
+            return;
+        }
+        show(lines_, tabRun_);
+        return;
+    }
+    const int replaced = std::min(change.Removed, change.Inserted);
+    if (replaced > 0) emit dataChanged(index(change.Index), index(change.Index + replaced - 1), {Qt::DisplayRole});
+    if (change.Removed > replaced) {
+        beginRemoveRows({}, change.Index + replaced, change.Index + change.Removed - 1);
+        rows_ -= change.Removed - replaced;
+        endRemoveRows();
+    } else if (change.Inserted > replaced) {
+        beginInsertRows({}, change.Index + replaced, change.Index + change.Inserted - 1);
+        rows_ += change.Inserted - replaced;
+        endInsertRows();
+    }
+}
+
+int ListLinesModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+
+QVariant ListLinesModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !lines_ || !index.isValid() || index.row() >= rows_ ||
+        index.row() >= lines_->Count())
+        return {};
+    return ShownLine((*lines_)[index.row()], tabRun_);
+}
+
+ListBoxPeer::ListBoxPeer(TListBox& list)
+    : ControlPeer(list, new QListView), delegate_(new TabStopDelegate(widget())), model_(new ListLinesModel(widget())) {
+    QListView* view = listView();
     view->setUniformItemSizes(true);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setItemDelegate(delegate_);
+    view->setModel(model_);
     // A line longer than the box can be scrolled to.
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    QObject::connect(view, &QListWidget::currentRowChanged, [this](int row) {
-        if (component() && !otherPress_ && row != this->list().ItemIndex()) select(row);
-    });
+    QObject::connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged,
+                     [this](const QModelIndex& current, const QModelIndex&) {
+                         if (syncing_) return;
+                         const int row = current.isValid() ? current.row() : -1;
+                         if (component() && !otherPress_ && row != this->list().ItemIndex()) select(row);
+                     });
     watchInput(*view->viewport(), Input::Mouse);
     watchInput(*view, Input::Focus);
     // Installed last, so it runs before the mouse-down is reported.
@@ -94,7 +192,7 @@ ListBoxPeer::ListBoxPeer(TListBox& list) : ControlPeer(list, new QListWidget), d
                 // Whatever Qt made of the press (a click below the lines
                 // clears its selection), the list shows its own ItemIndex.
                 otherPress_ = false;
-                QTimer::singleShot(0, listWidget(), [this] {
+                QTimer::singleShot(0, listView(), [this] {
                     if (component()) syncIndex();
                 });
                 return;
@@ -102,13 +200,22 @@ ListBoxPeer::ListBoxPeer(TListBox& list) : ControlPeer(list, new QListWidget), d
             if (event.type() != QEvent::MouseButtonPress) return;
             auto& e = static_cast<QMouseEvent&>(event);
             otherPress_ = e.button() != Qt::LeftButton;
-            QListWidgetItem* item = listWidget()->itemAt(e.position().toPoint());
-            if (item && !otherPress_) select(listWidget()->row(item));
+            const QModelIndex at = listView()->indexAt(e.position().toPoint());
+            if (at.isValid() && !otherPress_) select(at.row());
         },
         view));
+    model_->show(&list.Items(), list.TabRun());
 }
 
-QListWidget* ListBoxPeer::listWidget() const { return static_cast<QListWidget*>(widget()); }
+ListBoxPeer::~ListBoxPeer() {
+    // The headless list may already be gone: the view reads it no more.
+    if (model_) {
+        QSignalBlocker block(model_.data());
+        model_->show(nullptr, 0);
+    }
+}
+
+QListView* ListBoxPeer::listView() const { return static_cast<QListView*>(widget()); }
 
 void ListBoxPeer::select(int row) {
     Guarded([&] {
@@ -126,8 +233,8 @@ void ListBoxPeer::sync(TProperty property) {
     case TProperty::ItemIndex: syncIndex(); break;
     case TProperty::TabWidth: syncTabs(); break;
     case TProperty::Other:
-        if (QListWidgetItem* top = listWidget()->item(list().TopIndex()))
-            listWidget()->scrollToItem(top, QAbstractItemView::PositionAtTop);
+        if (int top = list().TopIndex(); top >= 0 && top < model_->rowCount())
+            listView()->scrollTo(model_->index(top), QAbstractItemView::PositionAtTop);
         break;
     default: ControlPeer::sync(property); break;
     }
@@ -135,76 +242,91 @@ void ListBoxPeer::sync(TProperty property) {
 
 void ListBoxPeer::syncItems() {
     const TStringList& items = list().Items();
-    QListWidget* view = listWidget();
-    QSignalBlocker block(view);
-    size_t count = static_cast<size_t>(items.Count());
-    size_t prefix = 0;
-    while (prefix < shown_.size() && prefix < count && shown_[prefix] == items[static_cast<int>(prefix)]) ++prefix;
-    size_t suffix = 0;
-    while (suffix < shown_.size() - prefix && suffix < count - prefix &&
-           shown_[shown_.size() - 1 - suffix] == items[static_cast<int>(count - 1 - suffix)])
-        ++suffix;
-    for (size_t row = shown_.size() - suffix; row > prefix; --row) delete view->takeItem(static_cast<int>(row - 1));
-    widths_.erase(widths_.begin() + static_cast<std::ptrdiff_t>(prefix),
-                  widths_.end() - static_cast<std::ptrdiff_t>(suffix));
-    QFontMetrics metrics(view->font());
-    std::vector<int> added;
-    for (size_t row = prefix; row < count - suffix; ++row) {
-        QString line = shown(items[static_cast<int>(row)]);
-        added.push_back(TabbedTextWidth(line, metrics, delegate_->tabStop()));
-        view->insertItem(static_cast<int>(row), line);
+    const TStringListChange& change = items.LastChange();
+    QListView* view = listView();
+    QScopedValueRollback<bool> syncing(syncing_, true);
+    const int before = model_->rowCount();
+    const QPoint scrolled(view->horizontalScrollBar()->value(), view->verticalScrollBar()->value());
+    model_->follow(change);
+    if (model_->rowCount() != items.Count()) model_->show(&items, list().TabRun());
+
+    const bool single = !change.Whole && static_cast<int>(widths_.size()) == before &&
+                        model_->rowCount() == before - change.Removed + change.Inserted;
+    if (!single) {
+        measureAll();
+        // A list put in anew is shown at the place it was shown before.
+        if (model_->rowCount() != before) {
+            view->doItemsLayout();
+            view->horizontalScrollBar()->setValue(scrolled.x());
+            view->verticalScrollBar()->setValue(scrolled.y());
+        }
+    } else {
+        QFontMetrics metrics(view->font());
+        TabbedWidthMeter measure(metrics, delegate_->tabStop(), list().TabRun());
+        const auto at = widths_.begin() + change.Index;
+        bool widestGone = false;
+        for (auto w = at; w != at + change.Removed; ++w) widestGone |= *w >= widest_;
+        widths_.erase(at, at + change.Removed);
+        std::vector<int> added;
+        for (int row = change.Index; row < change.Index + change.Inserted; ++row) added.push_back(measure(items[row]));
+        widths_.insert(widths_.begin() + change.Index, added.begin(), added.end());
+        if (widestGone) widest_ = widths_.empty() ? 0 : *std::max_element(widths_.begin(), widths_.end());
+        for (int w : added) widest_ = std::max(widest_, w);
+        syncLineWidth();
     }
-    widths_.insert(widths_.begin() + static_cast<std::ptrdiff_t>(prefix), added.begin(), added.end());
-    shown_.assign(items.begin(), items.end());
-    syncLineWidth();
     syncIndex();
 }
 
 void ListBoxPeer::measureAll() {
-    QFontMetrics metrics(listWidget()->font());
+    QFontMetrics metrics(listView()->font());
+    TabbedWidthMeter measure(metrics, delegate_->tabStop(), list().TabRun());
+    const TStringList& items = list().Items();
     widths_.clear();
-    for (const std::string& line : shown_) widths_.push_back(TabbedTextWidth(shown(line), metrics, delegate_->tabStop()));
+    widths_.reserve(static_cast<std::size_t>(items.Count()));
+    widest_ = 0;
+    for (const std::string& line : items) {
+        widths_.push_back(measure(line));
+        widest_ = std::max(widest_, widths_.back());
+    }
     syncLineWidth();
 }
 
-QString ListBoxPeer::shown(const std::string& line) const { return ShownLine(line, list().TabRun()); }
-
 void ListBoxPeer::syncLineWidth() {
-    int widest = widths_.empty() ? 0 : *std::max_element(widths_.begin(), widths_.end());
-    int width = widest + 2 * TabStopDelegate::kMargin;
+    int width = widest_ + 2 * TabStopDelegate::kMargin;
     if (width == lineWidth_) return;
     lineWidth_ = width;
     delegate_->setLineWidth(width);
     // The lines are all one size: the view takes it again.
-    listWidget()->doItemsLayout();
+    listView()->doItemsLayout();
 }
 
 void ListBoxPeer::syncIndex() {
-    QListWidget* view = listWidget();
+    QListView* view = listView();
+    QItemSelectionModel* selection = view->selectionModel();
     int index = list().ItemIndex();
-    if (view->currentRow() == index && (index < 0 || view->item(index)->isSelected())) return;
-    QSignalBlocker block(view);
+    if (index >= model_->rowCount()) index = -1;
+    const QModelIndex current = view->currentIndex();
+    if ((current.isValid() ? current.row() : -1) == index && (index < 0 || selection->isSelected(current))) return;
+    // The view follows the selection (and scrolls to it); the list is not told again.
+    QScopedValueRollback<bool> syncing(syncing_, true);
     if (index < 0) {
-        view->clearSelection();
-        view->setCurrentRow(-1);
+        selection->clearSelection();
+        selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     } else {
-        view->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+        selection->setCurrentIndex(model_->index(index), QItemSelectionModel::ClearAndSelect);
     }
 }
 
 void ListBoxPeer::syncTabs() {
-    // Lines drawn another way are put in again.
+    // Lines drawn another way are drawn again.
     if (int run = list().TabRun(); run != tabRun_) {
         tabRun_ = run;
-        QListWidget* view = listWidget();
-        QSignalBlocker block(view);
-        for (int row = 0; row < view->count() && row < static_cast<int>(shown_.size()); ++row)
-            view->item(row)->setText(shown(shown_[static_cast<size_t>(row)]));
+        model_->setTabRun(run);
     }
-    delegate_->setTabStop(TabStopPixels(list().TabWidth(), listWidget()->font()));
+    delegate_->setTabStop(TabStopPixels(list().TabWidth(), listView()->font()));
     delegate_->setItemHeight(list().ItemHeight);
     measureAll();
-    listWidget()->viewport()->update();
+    listView()->viewport()->update();
 }
 
 void ListBoxPeer::syncFont() {

@@ -87,7 +87,12 @@ void PageControlPeer::syncTabs() {
             if (at >= 0) tabs->removeTab(at);
             tabs->insertTab(tab, page, QString());
         }
-        tabs->setTabVisible(tab, pc.Pages(i)->TabVisible());
+        const bool visible = pc.Pages(i)->TabVisible();
+        tabs->setTabVisible(tab, visible);
+        // The tab bar's arrow keys, Ctrl+Tab and the wheel step over disabled
+        // tabs only, not over hidden ones. The bar's own switch leaves the
+        // page's controls enabled, which the widget's would not.
+        tabs->tabBar()->setTabEnabled(tab, visible);
         ++tab;
     }
     while (tabs->count() > tab) tabs->removeTab(tab);
@@ -189,6 +194,8 @@ void PageControlPeer::picked(int index) {
     TPageControl& pc = pages();
     for (int i = 0; i < pc.PageCount(); ++i) {
         if (PeerWidget(pc.Pages(i)) != page || pc.Pages(i) == pc.ActivePage()) continue;
+        // A hidden page is never the user's pick, however the tab was reached.
+        if (!pc.Pages(i)->TabVisible()) break;
         Guarded([&] {
             pc.SetActivePage(pc.Pages(i));
             if (pc.OnChange) pc.OnChange(&pc);

@@ -91,7 +91,10 @@ void ControlPeer::sync(TProperty property) {
     switch (property) {
     case TProperty::Bounds:
     case TProperty::Align: syncBounds(); break;
-    case TProperty::Visible: syncVisible(); break;
+    case TProperty::Visible:
+        syncVisible();
+        tellNeighbours();
+        break;
     case TProperty::Enabled: widget_->setEnabled(control().Enabled()); break;
     case TProperty::Caption:
     case TProperty::Text: syncText(); break;
@@ -118,6 +121,17 @@ void ControlPeer::syncBounds() {
 void ControlPeer::syncVisible() {
     // A widget without a parent would become a window of its own.
     widget_->setVisible(control().Visible() && widget_->parentWidget());
+}
+
+void ControlPeer::tellNeighbours() {
+    const TControl& c = control();
+    const TWinControl* parent = c.Parent();
+    if (!parent) return;
+    for (TControl* other : parent->ControlList()) {
+        bool beside = other->Top() < c.Top() + c.Height() && c.Top() < other->Top() + other->Height();
+        if (other == &c || other->Left() >= c.Left() || !beside) continue;
+        if (auto* peer = dynamic_cast<ControlPeer*>(PeerOf(other))) peer->neighbourChanged();
+    }
 }
 
 void ControlPeer::syncFont() {

@@ -73,6 +73,8 @@ public:
     void syncAll() override;
     // A hint shows as a tooltip while the control's HintShown() says so.
     void syncHint();
+    // A control on the same parent, right of this one, appeared or went.
+    virtual void neighbourChanged() {}
 
 protected:
     void sync(TProperty property) override;
@@ -96,6 +98,7 @@ protected:
 private:
     void attachChildren();
     void attachOwned();
+    void tellNeighbours();
     void cascadeHint();
 
     QPointer<QWidget> widget_;

@@ -20,12 +20,20 @@
 #include <QCursor>
 #include <QDateTime>
 #include <QDir>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QProcess>
+#include <QPushButton>
+#include <QScreen>
 #include <QThread>
+
+#include <algorithm>
 
 namespace gui {
 
@@ -111,6 +119,12 @@ int QtPlatform::MessageBox(const std::string& text, const std::string& caption, 
     return set.escape == QMessageBox::Ok ? IDOK : IDCANCEL;
 }
 
+int InputBoxWidth(int contentWidth, int titleTextWidth, int availableWidth) {
+    // The window manager's buttons and icon, on either side of a centred title.
+    constexpr int kTitleBarExtra = 180;
+    return std::min(std::max(contentWidth, titleTextWidth + kTitleBarExtra), availableWidth);
+}
+
 std::string QtPlatform::InputBox(const std::string& caption, const std::string& prompt,
                                  const std::string& defaultText) {
     PaintThrottle::Modal modal(*paints_);
@@ -119,6 +133,18 @@ std::string QtPlatform::InputBox(const std::string& caption, const std::string& 
     dialog.setLabelText(ToQt(prompt));
     dialog.setTextValue(ToQt(defaultText));
     for (QLabel* label : dialog.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+    // The box's layout fixes its size from its contents: widening the edit
+    // widens the box.
+    const QScreen* screen = dialog.parentWidget() ? dialog.parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const int available = screen ? screen->availableGeometry().width() : 1 << 16;
+    const QFontMetrics title(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    const int natural = dialog.sizeHint().width();
+    const int width = InputBoxWidth(natural, title.horizontalAdvance(dialog.windowTitle()), available);
+    auto* edit = dialog.findChild<QLineEdit*>();
+    if (edit && width > natural) {
+        const QMargins margins = dialog.layout() ? dialog.layout()->contentsMargins() : QMargins();
+        edit->setMinimumWidth(width - margins.left() - margins.right());
+    }
     if (dialog.exec() != QDialog::Accepted) return defaultText;
     return FromQt(dialog.textValue());
 }

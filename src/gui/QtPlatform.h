@@ -16,6 +16,11 @@ namespace gui {
 class PaintThrottle;
 class SoundPlayer;
 
+// The width of an input box: as wide as its content asks, and as its title
+// needs beside the window's buttons (some commands ask their question in the
+// title), but never wider than the screen gives.
+int InputBoxWidth(int contentWidth, int titleTextWidth, int availableWidth);
+
 class QtPlatform : public Platform {
 public:
     // Relative file names for the shell and the sound resolve against the

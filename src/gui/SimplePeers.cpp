@@ -58,6 +58,10 @@ void LabelPeer::syncBounds() {
     QFont shown = font;
     shown.setPixelSize(fit.pixelSize);
     qtLabel()->setFont(shown);
+    // A smaller line sits on the baseline of the full-size one, in line
+    // with the captions beside it.
+    const int drop = l.WordWrap ? 0 : QFontMetrics(font).ascent() - QFontMetrics(shown).ascent();
+    qtLabel()->setContentsMargins(0, std::max(drop, 0), 0, 0);
     if (qtLabel()->text() != fit.text) qtLabel()->setText(fit.text);
     widget()->setGeometry(l.Left(), l.Top(), width, l.Height());
     setCaptionCut(fit.elided ? whole : QString());

@@ -21,6 +21,7 @@ public:
     explicit LabelPeer(TLabel& label);
     TLabel& label() const { return static_cast<TLabel&>(control()); }
     QLabel* qtLabel() const;
+    void neighbourChanged() override { syncBounds(); }
 
 protected:
     void syncBounds() override;

@@ -2,14 +2,30 @@
 
 #include <algorithm>
 #include <set>
+#include <string>
+#include <utility>
 
 namespace {
 
-// Every occurrence of `from` replaced; what was put in is not searched again.
+// Every occurrence of `from` replaced, from the left, none overlapping;
+// what was put in is not searched again. The text is copied once into a new
+// string, so a script of any size with any number of placeholders is filled
+// in time linear in its length (replacing in place moves the rest of the
+// text at every occurrence).
 void replaceAll(std::string& text, std::string_view from, std::string_view to) {
     if (from.empty()) return;
-    for (size_t pos = text.find(from); pos != std::string::npos; pos = text.find(from, pos + to.size()))
-        text.replace(pos, from.size(), to);
+    size_t pos = text.find(from);
+    if (pos == std::string::npos) return;
+    std::string result;
+    result.reserve(text.size());
+    size_t copied = 0;
+    for (; pos != std::string::npos; pos = text.find(from, copied)) {
+        result.append(text, copied, pos - copied);
+        result.append(to);
+        copied = pos + from.size();
+    }
+    result.append(text, copied, std::string::npos);
+    text = std::move(result);
 }
 
 // The field up to the next ","; that comma goes with it. Without one the
@@ -93,6 +109,14 @@ std::string FillClickScript(std::string text, const std::vector<TipFields>& batc
     replaceAll(text, "[MELDUNGFERTIG]", kScriptReadyMessage);
     replaceAll(text, "[TIPPDATEI]", tipFilePath);
     return text;
+}
+
+bool WithinRobotTextLimit(std::string_view text) {
+    // UTF-8 inside: every byte but a continuation byte starts a character.
+    std::size_t characters = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80 && ++characters > kRobotTextLimit) return false;
+    return true;
 }
 
 std::vector<std::string> RobotArguments(const std::string& scriptPath, const std::string& zahl1,

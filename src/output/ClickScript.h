@@ -22,7 +22,8 @@
 
 // Tips per script: the placeholders run from slot 1 to slot 12.
 inline constexpr int kScriptSlots = 12;
-// The longest program path or parameter the robot is started with.
+// The longest program path or parameter the robot is started with, in
+// characters.
 inline constexpr std::size_t kRobotTextLimit = 1024;
 // The sentence that [MELDUNGFERTIG] stands for.
 inline constexpr const char* kScriptReadyMessage = "Please check the numbers, then you are ready to play.";
@@ -60,6 +61,9 @@ std::vector<std::vector<TipFields>> ScriptBatches(const std::vector<TipFields>& 
 // tip file's path. A batch longer than twelve fills the first twelve.
 std::string FillClickScript(std::string templateText, const std::vector<TipFields>& batch, const ScriptDays& days,
                             const std::string& tipFilePath);
+
+// Whether a text of UTF-8 holds at most kRobotTextLimit characters.
+bool WithinRobotTextLimit(std::string_view text);
 
 // The robot's arguments, each a whole value: START, the filled script's
 // path, ZAHL1, TEXT1, ZAHL2, TEXT2.

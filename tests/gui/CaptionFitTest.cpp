@@ -8,7 +8,11 @@
 #include "gui/CaptionFit.h"
 
 #include <QCheckBox>
+#include <QFontInfo>
+#include <QMenuBar>
+#include <QLabel>
 #include <QFontMetrics>
+#include <QKeySequence>
 
 namespace {
 
@@ -112,6 +116,59 @@ TEST_F(CaptionFitPeer, ACutCaptionShowsWholeInTheTooltipBeforeTheHint) {
     EXPECT_EQ(box->text(), QString::fromStdString(longCaption));
     EXPECT_EQ(box->font().pixelSize(), gui::ToQFont(check->Font()).pixelSize());
     EXPECT_EQ(box->toolTip(), "Ein Paar in jedem Tipp");
+
+    // Cut before its accelerator's letter, it still answers to the key.
+    check->SetWidth(150);
+    check->SetCaption("eine Paarbildung pro Tipp in jedem einzelnen Tipp &erzwingen");
+    ASSERT_FALSE(box->text().contains(u'&'));
+    EXPECT_EQ(box->shortcut(), QKeySequence(Qt::ALT | Qt::Key_E));
+}
+
+TEST_F(CaptionFitPeer, ALabelGrowsUpToTheControlOnItsRight) {
+    TLabel* row = form->Create<TLabel>("Label61");
+    row->SetParent(tipPage);
+    row->SetBounds(10, 150, 40, 16);
+    TEdit* edit = form->Create<TEdit>("Edit62");
+    edit->SetParent(tipPage);
+    edit->SetBounds(70, 148, 30, 21);
+    edit->Hide();
+    auto* shown = widgetOf<QLabel>(*row);
+    ASSERT_NE(shown, nullptr);
+    row->SetCaption("10. Ставка");
+    const int natural = QFontMetrics(shown->font()).horizontalAdvance(shown->text());
+    ASSERT_GT(natural, 60);
+    EXPECT_GE(shown->width(), natural);  // nothing beside it: as wide as its caption
+
+    // The edit appears: the label stops before it and its caption shrinks.
+    edit->Show();
+    EXPECT_LT(shown->geometry().right(), 70);
+    EXPECT_LE(QFontMetrics(shown->font()).horizontalAdvance(shown->text()), shown->width());
+    EXPECT_EQ(row->Width(), 40);  // the control keeps its own size
+}
+
+TEST_F(CaptionFitPeer, TheMenuBarShowsEveryMenuInASmallerFontWhenTheyAreTooWide) {
+    for (const char* caption : {"&Ziehungsdaten aus dem Netz", "&Berechnen der Tipps", "&Abgeben beim Anbieter"}) {
+        auto* item = form->Create<TMenuItem>(std::string("Menu") + caption[1]);
+        item->SetCaption(caption);
+        menu->Items().Add(item);
+    }
+    form->SetWidth(900);
+    settle();
+    auto* bar = window()->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    const int full = QFontInfo(bar->font()).pixelSize();
+    EXPECT_EQ(full, QFontInfo(window()->font()).pixelSize());  // the window's font
+    const int height = form->Height();
+    form->SetWidth(bar->sizeHint().width() - 40);
+    settle();
+    EXPECT_LT(QFontInfo(bar->font()).pixelSize(), full);
+    for (QAction* action : bar->actions())
+        EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(action))) << action->text().toStdString();
+    EXPECT_EQ(form->Height(), height);
+    // Wide again, the bar has its own font back.
+    form->SetWidth(900);
+    settle();
+    EXPECT_EQ(QFontInfo(bar->font()).pixelSize(), full);
 }
 
 }  // namespace

@@ -44,6 +44,12 @@ std::vector<std::string> tipLines(const std::string& script) {
 }
 
 // Whether a line of the default script names this value.
+std::string repeated(const std::string& piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += piece;
+    return text;
+}
+
 bool hasLine(const std::string& script, const std::string& line) {
     return ("\r\n" + script).find("\r\n" + line + "\r\n") != std::string::npos;
 }
@@ -219,6 +225,34 @@ TEST_F(OnlineSubmission, ACancelledChooserStoresAndStartsNothing) {
     EXPECT_EQ(registryValue(HKEY_CURRENT_USER, kRobotKey, "KronfeldZahl1"), "<none>");
 }
 
+TEST_F(OnlineSubmission, AStoredChoiceThatIsNoTextReadsEmptyAndOkStoresTextsAgain) {
+    registerRobot(HKEY_CURRENT_USER, robotFolder);
+    {
+        TRegistry reg;
+        reg.SetRootKey(HKEY_CURRENT_USER);
+        reg.OpenKey(kRobotKey, true);
+        reg.WriteInteger("KronfeldScript", 1);
+        reg.WriteInteger("KronfeldZahl1", 12);
+        reg.WriteString("KronfeldText1", "kept");
+        reg.CloseKey();
+    }
+    fillGrid(1);
+    std::string zahl1 = "<not shown>", text1;
+    h.platform.answerModal([&, this](TForm&) {
+        zahl1 = chooser.LabeledEdit2->Text();
+        text1 = chooser.LabeledEdit4->Text();
+        chooser.BitBtn2->Click();
+    });
+    f.OnlineTipp->Click();
+    EXPECT_EQ(zahl1, "");
+    EXPECT_EQ(text1, "kept");
+    EXPECT_EQ(chooser.LabeledEdit1->Text(), h.dir.file("Script/Standard.zks"));
+    ASSERT_EQ(h.platform.programs.size(), 1u);
+    EXPECT_EQ(h.platform.programs[0].arguments[2], "0");
+    EXPECT_EQ(registryValue(HKEY_CURRENT_USER, kRobotKey, "KronfeldZahl1"), "0");
+    EXPECT_EQ(registryValue(HKEY_CURRENT_USER, kRobotKey, "KronfeldScript"), h.dir.file("Script/Standard.zks"));
+}
+
 TEST_F(OnlineSubmission, TheRobotBesideTheProgramIsFoundAtEverySubmission) {
     // Program folder ".../VELMARCK/Stellix/", robot ".../VELMARCK/kurier/KURIER.exe".
     const std::filesystem::path maker = h.dir.path() / "VELMARCK";
@@ -251,6 +285,8 @@ TEST_F(OnlineSubmission, BadInputIsReportedAndStartsNothing) {
         {"a tip line that is no tip", {good, "1\t2\t3\t4\t4\t\t\t1\t2"}, false, "", "Zeile 2 der Tippdatei"},
         {"a parameter over the robot's limit", {good}, false, std::string(1025, 'x'),
          "TEXT2 ist länger als 1024 Zeichen"},
+        {"1,025 characters of two bytes each", {good}, false, repeated("ä", 1025),
+         "TEXT2 ist länger als 1024 Zeichen"},
         {"a script that is gone", {good}, true, "", "Das Click-Script wurde nicht gefunden"},
     };
     for (const Case& c : cases) {
@@ -266,6 +302,18 @@ TEST_F(OnlineSubmission, BadInputIsReportedAndStartsNothing) {
         EXPECT_FALSE(FileExists(tipFile("20250211.zks")));
         h.platform.messages.clear();
     }
+}
+
+TEST_F(OnlineSubmission, TheRobotsLimitCountsCharactersNotBytes) {
+    registerRobot(HKEY_CURRENT_USER, robotFolder);
+    showList({"1\t2\t3\t4\t5\t\t\t1\t2"});
+    const std::string text1 = repeated("ä", 600), text2 = repeated("€", 1024);  // 1,200 and 3,072 bytes
+    chooseOk("1", text1, "2", text2);
+    f.OnlineTipp->Click();
+    EXPECT_TRUE(h.platform.messages.empty());
+    ASSERT_EQ(h.platform.programs.size(), 1u);
+    EXPECT_EQ(h.platform.programs[0].arguments[3], text1);
+    EXPECT_EQ(h.platform.programs[0].arguments[5], text2);
 }
 
 TEST_F(OnlineSubmission, AFailedStartIsReportedAndTheBatchesStop) {

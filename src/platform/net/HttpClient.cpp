@@ -121,6 +121,37 @@ int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
     return 0;
 }
 
+// The reason a transfer failed, in the program's own German, with the
+// library's detail after it: the detail names host, port and time, the
+// reason is what a user reads first in a narrow status panel.
+std::string FailureText(CURLcode code, const char* detail) {
+    const char* reason = nullptr;
+    switch (code) {
+    case CURLE_UNSUPPORTED_PROTOCOL: reason = "Das Protokoll wird nicht unterstützt"; break;
+    case CURLE_URL_MALFORMAT: reason = "Die Adresse ist ungültig"; break;
+    case CURLE_COULDNT_RESOLVE_PROXY: reason = "Der Proxy-Server wurde nicht gefunden"; break;
+    case CURLE_COULDNT_RESOLVE_HOST: reason = "Der Server wurde nicht gefunden"; break;
+    case CURLE_COULDNT_CONNECT: reason = "Keine Verbindung zum Server"; break;
+    case CURLE_WEIRD_SERVER_REPLY: reason = "Unverständliche Antwort vom Server"; break;
+    case CURLE_PARTIAL_FILE: reason = "Die Antwort brach vor ihrem Ende ab"; break;
+    case CURLE_OPERATION_TIMEDOUT: reason = "Zeitüberschreitung"; break;
+    case CURLE_TOO_MANY_REDIRECTS: reason = "Zu viele Weiterleitungen"; break;
+    case CURLE_GOT_NOTHING: reason = "Leere Antwort vom Server"; break;
+    case CURLE_SEND_ERROR: reason = "Die Anfrage konnte nicht gesendet werden"; break;
+    case CURLE_RECV_ERROR: reason = "Die Antwort konnte nicht empfangen werden"; break;
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CERTPROBLEM:
+    case CURLE_SSL_CIPHER:
+    case CURLE_SSL_CACERT_BADFILE: reason = "Die sichere Verbindung kam nicht zustande"; break;
+    case CURLE_ABORTED_BY_CALLBACK: reason = "Die Anfrage wurde abgebrochen"; break;
+    case CURLE_OUT_OF_MEMORY: reason = "Zu wenig Arbeitsspeicher für die Anfrage"; break;
+    default: reason = "Die Anfrage ist fehlgeschlagen"; break;
+    }
+    const std::string more = detail && detail[0] ? std::string(detail) : std::string(curl_easy_strerror(code));
+    return std::string(reason) + " (" + more + ")";
+}
+
 }  // namespace
 
 struct THttpClient::Cookies {
@@ -153,17 +184,17 @@ HttpResult THttpClient::Request(const std::string& url) {
         return r;
     };
     if (!IsWebAddress(url)) {
-        result.StatusText = "Only http and https addresses are requested";
+        result.StatusText = "Es werden nur http- und https-Adressen abgefragt";
         return finish(result);
     }
     if (!ProxyHost.empty() && (ProxyPort < 1 || ProxyPort > 65535)) {
-        result.StatusText = "Invalid proxy port " + std::to_string(ProxyPort);
+        result.StatusText = "Ungültiger Proxy-Port " + std::to_string(ProxyPort);
         return finish(result);
     }
 
     CURL* curl = curl_easy_init();
     if (!curl) {
-        result.StatusText = "The HTTP library could not start";
+        result.StatusText = "Die HTTP-Bibliothek ließ sich nicht starten";
         return finish(result);
     }
     if (AllowCookies) {
@@ -225,13 +256,13 @@ HttpResult THttpClient::Request(const std::string& url) {
         result.LastModified = t.lastModified;
         result.LastModifiedTime = t.lastModified.empty() ? -1 : ParseHttpDate(t.lastModified);
     } else if (t.tooLarge || code == CURLE_FILESIZE_EXCEEDED) {
-        result.StatusText = "The reply is larger than " + std::to_string(t.maxBody) + " bytes";
+        result.StatusText = "Die Antwort ist größer als " + std::to_string(t.maxBody) + " Bytes";
     } else if (t.idle) {
-        result.StatusText = "No data for " + std::to_string(t.idleLimit.count()) + " ms";
+        result.StatusText = "Keine Daten seit " + std::to_string(t.idleLimit.count()) + " ms";
     } else if (code == CURLE_OK) {
-        result.StatusText = "The reply has no status line";
+        result.StatusText = "Die Antwort hat keine Statuszeile";
     } else {
-        result.StatusText = errorText[0] ? std::string(errorText) : curl_easy_strerror(code);
+        result.StatusText = FailureText(code, errorText);
     }
     return finish(result);
 }

@@ -34,7 +34,8 @@ struct HttpResult {
     // for a transfer that broke off after its status line.
     int StatusCode = 0;
     // The status line's reason phrase ("Not Found") of a completed reply,
-    // else the client's error text ("Timeout was reached", ...).
+    // else why the transfer failed, in German, with the library's detail
+    // after it ("Keine Verbindung zum Server (Failed to connect to ...)").
     std::string StatusText;
     std::string Body;
     // The reply's Last-Modified header as sent, and as seconds since

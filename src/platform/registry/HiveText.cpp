@@ -115,7 +115,10 @@ std::optional<TRegValue> ParseData(std::string name, std::string_view s) {
     if (!s.empty() && s.front() == '"') {
         auto text = TakeQuoted(s);
         if (!text || !s.empty()) return std::nullopt;
-        value.Data = std::move(*text);
+        // A string ends at its first zero in this form too, as it is
+        // written: a zero typed into the file would otherwise give a text
+        // that reads differently once the store has written it back.
+        value.Data = text->substr(0, text->find('\0'));
         return value;
     }
     if (StartsWithNoCase(s, "dword:")) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -14,6 +15,10 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
     const int fd = OpenExistingFile(path, O_RDONLY);
     if (fd < 0) return false;
     bytes.clear();
+    // Read into room of the file's size, not into a buffer that doubles.
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t n = ReadFrom(fd, buffer, sizeof buffer);
@@ -44,19 +49,19 @@ const std::string& TStringList::Strings(int index) const {
 void TStringList::SetStrings(int index, const std::string& s) {
     checkIndex(index, Count());
     lines_[static_cast<std::size_t>(index)] = s;
-    changed();
+    changed({false, index, 1, 1});
 }
 
 int TStringList::Add(const std::string& s) {
     lines_.push_back(s);
-    changed();
+    changed({false, Count() - 1, 0, 1});
     return Count() - 1;
 }
 
 void TStringList::Insert(int index, const std::string& s) {
     checkIndex(index, Count() + 1);
     lines_.insert(lines_.begin() + index, s);
-    changed();
+    changed({false, index, 0, 1});
 }
 
 void TStringList::Assign(const TStringList& other) {
@@ -64,6 +69,21 @@ void TStringList::Assign(const TStringList& other) {
     lines_ = other.lines_;
     encoding_ = other.encoding_;
     changed();
+}
+
+void TStringList::Assign(TStringList&& other) {
+    if (this == &other) return;
+    lines_ = std::move(other.lines_);
+    other.lines_.clear();
+    encoding_ = other.encoding_;
+    changed();
+    other.changed();
+}
+
+void TStringList::Reserve(int count) {
+    const std::size_t wanted = static_cast<std::size_t>(std::max(count, 0));
+    if (lines_.empty() && lines_.capacity() > 2 * wanted + 1024) std::vector<std::string>().swap(lines_);
+    lines_.reserve(wanted);
 }
 
 void TStringList::Clear() {
@@ -74,7 +94,7 @@ void TStringList::Clear() {
 void TStringList::Delete(int index) {
     checkIndex(index, Count());
     lines_.erase(lines_.begin() + index);
-    changed();
+    changed({false, index, 1, 0});
 }
 
 void TStringList::Exchange(int index1, int index2) {
@@ -108,6 +128,12 @@ std::string TStringList::Text() const {
 
 void TStringList::SetText(std::string_view text) {
     std::vector<std::string> lines;
+    // Room for every line at once: a vector that doubles holds half again
+    // as many lines, and copies them, while it grows.
+    std::size_t breaks = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        breaks += text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
+    lines.reserve(breaks + 1);
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t end = text.find_first_of("\r\n", start);
@@ -127,7 +153,9 @@ void TStringList::LoadFromFile(const std::string& path) {
     std::string bytes;
     if (!readWholeFile(path, bytes)) throw EFOpenError(path);
     TEncoding encoding;
-    const std::string text = DecodeFileText(bytes, encoding);
+    std::string text = DecodeFileText(bytes, encoding);
+    // The file's bytes go before its lines are made: one copy of the text less.
+    std::string().swap(bytes);
     SetText(text);
     encoding_ = encoding;
 }

@@ -18,6 +18,17 @@ public:
     using Exception::Exception;
 };
 
+// What the last change of a list did, for a view that shows it: `Removed`
+// lines from `Index` on taken out and `Inserted` lines put there. A change
+// of many lines at once (clearing, assigning, loading, sorting) is `Whole`:
+// any line may differ.
+struct TStringListChange {
+    bool Whole = true;
+    int Index = 0;
+    int Removed = 0;
+    int Inserted = 0;
+};
+
 class TStringList {
 public:
     using const_iterator = std::vector<std::string>::const_iterator;
@@ -31,8 +42,13 @@ public:
         return *this;
     }
     void Assign(const TStringList& other);
+    // Takes the other list's lines and encoding without copying them.
+    void Assign(TStringList&& other);
 
     int Count() const { return static_cast<int>(lines_.size()); }
+    // Room for this many lines, for a list filled line by line to a known
+    // length. An empty list lets go of room far beyond that.
+    void Reserve(int count);
 
     // The line at index; an index outside 0..Count()-1 raises EStringListError.
     const std::string& Strings(int index) const;
@@ -78,15 +94,33 @@ public:
     const_iterator end() const { return lines_.end(); }
 
     // Called after every change of the lines; a control that shows the list
-    // uses it to update its view.
+    // uses it to update its view, LastChange() saying what changed.
     std::function<void()> OnChange;
+    const TStringListChange& LastChange() const { return lastChange_; }
+
+    // Between these the changes are not reported one by one: the last
+    // EndUpdate reports them as one change of the whole list, if any.
+    void BeginUpdate() { ++updating_; }
+    void EndUpdate() {
+        if (updating_ == 0 || --updating_ > 0 || !pending_) return;
+        pending_ = false;
+        changed();
+    }
 
 private:
-    void changed() {
+    void changed(TStringListChange change = {}) {
+        if (updating_ > 0) {
+            pending_ = true;
+            return;
+        }
+        lastChange_ = change;
         if (OnChange) OnChange();
     }
     void checkIndex(int index, int limit) const;
 
     std::vector<std::string> lines_;
     TEncoding encoding_ = TEncoding::Ansi;
+    TStringListChange lastChange_;
+    int updating_ = 0;
+    bool pending_ = false;
 };

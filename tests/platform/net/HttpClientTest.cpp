@@ -150,7 +150,41 @@ TEST_F(HttpClientTest, TransfersThatDoNotCompleteHandOutNothing) {
         EXPECT_LT(took, 3s) << c.what;
         EXPECT_THROW(http.Get(c.url), EHttpError) << c.what;
     }
-    EXPECT_EQ(http.Request(Url("/big")).StatusText, "The reply is larger than 1000 bytes");
+    EXPECT_EQ(http.Request(Url("/big")).StatusText, "Die Antwort ist größer als 1000 Bytes");
+}
+
+// The window shows these texts in its status bar and boxes: the reason in
+// the program's German first, the library's detail (host, port, time) after.
+TEST_F(HttpClientTest, FailureReasonsAreGermanWithTheLibrarysDetailAfterThem) {
+    http.ReadTimeout = 300;
+    http.TotalTimeout = 3000;
+    host.Reply("/stall", "", [] { auto r = StandInReply::Text("late"); r.Stall = 10s; return r; }());
+    RawHost silent("");
+    RawHost noStatus("just some text\r\n\r\n");
+    struct Case {
+        std::string url, reason, detail;
+    } cases[] = {
+        {ClosedPortUrl() + "/", "Keine Verbindung zum Server (", "127.0.0.1"},
+        {silent.Url(), "Leere Antwort vom Server (", "Empty reply"},
+        {Url("/stall"), "Keine Daten seit 300 ms", ""},
+        {noStatus.Url(), "Das Protokoll wird nicht unterstützt (", "HTTP/0.9"},  // no status line
+        {"file:///etc/passwd", "Es werden nur http- und https-Adressen abgefragt", ""},
+    };
+    for (const Case& c : cases) {
+        const HttpResult r = http.Request(c.url);
+        EXPECT_EQ(r.StatusText.rfind(c.reason, 0), 0u) << c.url << ": " << r.StatusText;
+        EXPECT_NE(r.StatusText.find(c.detail), std::string::npos) << c.url << ": " << r.StatusText;
+        if (!c.detail.empty()) {
+            EXPECT_EQ(r.StatusText.back(), ')') << r.StatusText;
+        }
+        EXPECT_EQ(http.ResponseText, r.StatusText);
+        try {
+            http.Get(c.url);
+            ADD_FAILURE() << c.url << ": no failure";
+        } catch (const EHttpError& e) {
+            EXPECT_EQ(e.Message().rfind(c.reason, 0), 0u) << e.Message();
+        }
+    }
 }
 
 TEST_F(HttpClientTest, DefaultBoundsEndASilentHostAfterFiveSeconds) {

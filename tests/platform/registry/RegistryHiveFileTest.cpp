@@ -101,6 +101,14 @@ TEST_F(RegistryHiveFile, AStringEndsAtItsFirstZero) {
     ASSERT_TRUE(reg.OpenKey(kKey, false));
     EXPECT_EQ(reg.ReadString("Eins"), "a");
     EXPECT_EQ(reg.ReadString("Zwei"), "a\r\n");
+
+    // A zero typed into the quoted form ends the string there as well.
+    writeFileBytes(hivePath(), kHeader + "[HKEY_CURRENT_USER\\SOFTWARE\\Velmarck\\Stellix]\r\n" +
+                                   std::string("\"Drei\"=\"1\0\0009\"\r\n", 15));
+    forgetHives();
+    TRegistry again;
+    ASSERT_TRUE(again.OpenKey(kKey, false));
+    EXPECT_EQ(again.ReadString("Drei"), "1");
 }
 
 TEST_F(RegistryHiveFile, ReadsExportsWrittenElsewhere) {

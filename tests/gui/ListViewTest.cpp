@@ -1,0 +1,152 @@
+// The list box shows the headless list's own lines through a model: every
+// kind of change reaches the view, and selecting, double-clicking and
+// scrolling work on long lists as on short ones.
+
+#include "GuiFixture.h"
+
+#include "gui/ListPeers.h"
+
+#include <QListView>
+#include <QScrollBar>
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class ListView : public GuiFixture {
+protected:
+    QListView* view() const { return widgetOf<QListView>(*list); }
+    QAbstractItemModel* shown() const { return view()->model(); }
+    std::vector<QString> shownLines() const {
+        std::vector<QString> lines;
+        for (int row = 0; row < shown()->rowCount(); ++row) lines.push_back(shown()->index(row, 0).data().toString());
+        return lines;
+    }
+    std::vector<QString> heldLines() const {
+        std::vector<QString> lines;
+        for (const std::string& line : list->Items()) lines.push_back(gui::ShownLine(line, list->TabRun()));
+        return lines;
+    }
+    void fill(int count) {
+        TStringList lines;
+        for (int i = 0; i < count; ++i) lines.Add(std::to_string(i % 50 + 1) + "\t2\t3\t4\t5\t\t\t1\t" + std::to_string(i));
+        list->Items().Assign(lines);
+        settle();
+    }
+    // Whether a row lies wholly between the top and the bottom of the visible part of the list.
+    bool visible(int row) const {
+        const QRect line = view()->visualRect(shown()->index(row, 0));
+        return line.top() >= 0 && line.bottom() <= view()->viewport()->rect().bottom();
+    }
+};
+
+}  // namespace
+
+TEST_F(ListView, EveryChangeOfTheHeadlessListReachesTheView) {
+    ASSERT_NE(view(), nullptr);
+    list->SetTabRun(3);
+    const std::vector<std::function<void(TStringList&)>> changes = {
+        [](TStringList& l) { l.Add("11\t12\t13\t14\t15\t\t\t6\t7"); },
+        [](TStringList& l) { l.Insert(0, "first"); },
+        [](TStringList& l) { l.Insert(2, "\t\t\t\tfour TABs"); },
+        [](TStringList& l) { l.SetStrings(1, "replaced"); },
+        [](TStringList& l) { l.Delete(3); },
+        [](TStringList& l) { l.Exchange(0, 2); },
+        [](TStringList& l) { l.Sort(); },
+        [](TStringList& l) { l.SetText("a\r\nb\r\nc\r\n"); },
+        [](TStringList& l) {
+            l.BeginUpdate();
+            l.Clear();
+            l.Add("x");
+            l.Add("y");
+            l.Add("z");
+            l.EndUpdate();
+        },
+        [](TStringList& l) { l.Clear(); },
+    };
+    for (size_t i = 0; i < changes.size(); ++i) {
+        changes[i](list->Items());
+        EXPECT_EQ(shownLines(), heldLines()) << "after change " << i;
+    }
+    // A view shows a list put in before it: the list's lines, from the start.
+    list->Items().Add("1\t\t\t2");
+    list->SetTabRun(0);
+    EXPECT_EQ(shownLines(), std::vector<QString>{"1\t\t\t2"});
+}
+
+TEST_F(ListView, ALongListIsSelectedScrolledToAndDoubleClickedAsAShortOne) {
+    fill(100000);
+    ASSERT_EQ(shown()->rowCount(), 100000);
+    EXPECT_EQ(shown()->index(76543, 0).data().toString(), gui::ShownLine(list->Items()[76543], list->TabRun()));
+
+    // The program's selection shows and is scrolled to (the result list
+    // follows the tip list so).
+    list->SetItemIndex(76543);
+    settle();
+    EXPECT_EQ(view()->currentIndex().row(), 76543);
+    EXPECT_TRUE(view()->selectionModel()->isSelected(shown()->index(76543, 0)));
+    EXPECT_TRUE(visible(76543));
+
+    // The user's click selects the line under the mouse, a double click
+    // comes with it selected.
+    std::vector<int> clicked, doubled;
+    list->OnClick = [&](TObject*) { clicked.push_back(list->ItemIndex()); };
+    list->OnDblClick = [&](TObject*) { doubled.push_back(list->ItemIndex()); };
+    const int other = 76541;  // a line above the selected one, in sight
+    ASSERT_TRUE(visible(other));
+    const QPoint at = view()->visualRect(shown()->index(other, 0)).center();
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, at);
+    settle();
+    EXPECT_EQ(list->ItemIndex(), other);
+    EXPECT_EQ(clicked.front(), other);
+    EXPECT_EQ(doubled, std::vector<int>{other});
+
+    // The list made again with as many lines (every check of the result
+    // list) keeps the selection and the place the user scrolled to.
+    view()->verticalScrollBar()->setValue(view()->verticalScrollBar()->value() + 100);
+    const int scrolled = view()->verticalScrollBar()->value();
+    fill(100000);
+    EXPECT_EQ(view()->verticalScrollBar()->value(), scrolled);
+    EXPECT_EQ(view()->currentIndex().row(), other);
+
+    // Lines added at the end do not move the view; a shorter list drops a
+    // selection beyond its end.
+    list->Items().Add("1\t2\t3\t4\t5\t\t\t6\t7");
+    settle();
+    EXPECT_EQ(view()->verticalScrollBar()->value(), scrolled);
+    fill(10);
+    EXPECT_EQ(list->ItemIndex(), -1);
+    EXPECT_FALSE(view()->currentIndex().isValid());
+}
+
+TEST_F(ListView, TheWidthMeterMeasuresAsTheListDraws) {
+    const QFontMetrics metrics(view()->font());
+    const std::string lines[] = {
+        "", "7", "\t", "12\t34\t\t\t5\t6", "1\t2\t3\t4\t5\t\t\t\t\t\t\tein Kommentar", "\t\t\t\t\t\t\t",
+        "Größe\tÜbersicht\t汉字", std::string(40, 'W') + "\t" + std::string(40, 'W'), "a\t\tb\t\t\tc\t\t\t\td",
+    };
+    for (int tabRun : {0, 1, 3})
+        for (int tabStop : {1, 13, 40}) {
+            gui::TabbedWidthMeter measure(metrics, tabStop, tabRun);
+            for (int round = 0; round < 2; ++round)  // measured, then from what it kept
+                for (const std::string& line : lines)
+                    EXPECT_EQ(measure(line), gui::TabbedTextWidth(gui::ShownLine(line, tabRun), metrics, tabStop))
+                        << line << " run " << tabRun << " stop " << tabStop;
+        }
+}
+
+TEST_F(ListView, TheWidestLineDecidesHowFarTheListScrollsSideways) {
+    list->Items().Clear();
+    list->Items().Add("1\t2");
+    settle();
+    EXPECT_FALSE(view()->horizontalScrollBar()->isVisible());
+    list->Items().Add(std::string(200, 'W'));
+    settle();
+    EXPECT_TRUE(view()->horizontalScrollBar()->isVisible());
+    list->Items().Delete(1);
+    settle();
+    EXPECT_FALSE(view()->horizontalScrollBar()->isVisible());
+}
