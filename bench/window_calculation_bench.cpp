@@ -63,6 +63,8 @@ public:
     void ProcessMessages() override { qt_.ProcessMessages(); }
     void Repaint() override { qt_.Repaint(); }
     void ScreenCursorChanged(TCursor cursor) override { qt_.ScreenCursorChanged(cursor); }
+    void LongCommandStarted() override { qt_.LongCommandStarted(); }
+    void LongCommandEnded() override { qt_.LongCommandEnded(); }
     void Terminate() override { qt_.Terminate(); }
 
 private:

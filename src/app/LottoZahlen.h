@@ -97,16 +97,23 @@ public:
     // The commands that hold the window while they run. One runs at a time:
     // none starts while another runs, except the calculations a back-test
     // runs as its own cycles.
-    enum class LongCommand { None, Calculation, DrawUpdate, BackTest };
+    enum class LongCommand { None, Calculation, DrawUpdate, BackTest, Search };
     LongCommand RunningCommand() const { return runningCommand_; }
     bool LongCommandRunning() const { return runningCommand_ != LongCommand::None; }
     // Marks a long command as running for its scope; the one it was started
-    // inside (a back-test) runs again when it ends, on every path.
+    // inside (a back-test) runs again when it ends, on every path. The
+    // platform hears when the outermost one starts and ends.
     class LongCommandScope {
     public:
         LongCommandScope(TForm1& form, LongCommand command)
-            : form_(form), outer_(form.runningCommand_) { form_.runningCommand_ = command; }
-        ~LongCommandScope() { form_.runningCommand_ = outer_; }
+            : form_(form), outer_(form.runningCommand_) {
+            form_.runningCommand_ = command;
+            if (outer_ == LongCommand::None && Application) Application->Services().LongCommandStarted();
+        }
+        ~LongCommandScope() {
+            form_.runningCommand_ = outer_;
+            if (outer_ == LongCommand::None && Application) Application->Services().LongCommandEnded();
+        }
         LongCommandScope(const LongCommandScope&) = delete;
         LongCommandScope& operator=(const LongCommandScope&) = delete;
 
@@ -118,6 +125,11 @@ public:
     // Set by the calculate button's stop click; a back-test running the
     // calculation as its cycle ends after that cycle.
     bool BackTestStopAsked = false;
+    // The running calculation's stop, asked for by the stop click or a close.
+    // The button's caption is only its sign: a translation whose stop text
+    // equals the idle caption must neither keep a run from starting nor
+    // from stopping.
+    bool CalculationStopAsked = false;
 
     // ---- Window frame ----
     TMainMenu* MainMenu1 = nullptr;

@@ -23,6 +23,7 @@ std::string SearchQuestion(const std::string& found, TDateTime date, const std::
 
 void TForm1::SpeedButton4Click(TObject*) {
     if (LongCommandRunning()) return;
+    LongCommandScope running(*this, LongCommand::Search);
 
     const bool withStars = CheckBox31->Checked();
     const int threshold =
@@ -42,6 +43,9 @@ void TForm1::SpeedButton4Click(TObject*) {
         Label13->SetCaption(SearchCrossSumText(Meldung(8), Zahl));
         Label35->SetCaption(Label29->Caption());
         ShownDrawDate = Datum1;
+        // The draws pass by as the scan goes; the window paints them at its
+        // own pace.
+        Application->Services().Repaint();
 
         for (const TipRow& row : TipRows()) {
             Zettelcheck(row.Number(0)->Text(), row.Number(1)->Text(), row.Number(2)->Text(), row.Number(3)->Text(),

@@ -32,8 +32,9 @@ void TForm1::Berechnen1Click(TObject* Sender) { Label28Click(Sender); }
 
 void TForm1::Label28Click(TObject*) {
     // A click while running is the stop click, whatever the view.
-    if (BitBtn4->Caption() == Meldung(20)) {
+    if (RunningCommand() == LongCommand::Calculation) {
         BitBtn4->SetCaption(Tippsberechnen);
+        CalculationStopAsked = true;
         BackTestStopAsked = true;
         return;
     }
@@ -68,6 +69,7 @@ void TForm1::Label28Click(TObject*) {
     TBusyScope busy(*this);
     LongCommandScope running(*this, LongCommand::Calculation);
     BitBtn4->SetCaption(Meldung(20));
+    CalculationStopAsked = false;
     sortieren = false;
     LaufMax = UpDown7->Position() * 1000;
     SavedParameters saved{CheckBox8->Checked(), UpDown4->Position(), UpDown5->Position(), UpDown6->Position()};
@@ -143,9 +145,12 @@ void TForm1::Label28Click(TObject*) {
                 takeKept();
                 bool computed = run.Attempts < LaufMax && k <= UpDown8->Position();
                 if (computed) {
-                    while (!c.Complete() && run.Attempts < LaufMax && BitBtn4->Caption() == Meldung(20)) {
+                    while (!c.Complete() && run.Attempts < LaufMax && !CalculationStopAsked) {
                         Application->ProcessMessages();
-                        if (ClosePending()) BitBtn4->SetCaption(Tippsberechnen);
+                        if (ClosePending()) {
+                            BitBtn4->SetCaption(Tippsberechnen);
+                            CalculationStopAsked = true;
+                        }
                         takeKept();
                         c = kept;
                         ++run.Attempts;

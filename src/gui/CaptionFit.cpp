@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,7 +24,7 @@ constexpr int kButtonPadding = 2;
 
 int PixelSizeOf(const QFont& font) {
     if (font.pixelSize() > 0) return font.pixelSize();
-    return std::max(static_cast<int>(std::lround(QFontMetricsF(font).height() * 0.8)), 1);
+    return std::max(QFontInfo(font).pixelSize(), 1);
 }
 
 QFont Sized(QFont font, int pixels) {

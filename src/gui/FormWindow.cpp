@@ -21,14 +21,13 @@ void FormWindow::setMenuBar(QMenuBar* bar) {
     if (bar == menuBar_) return;
     if (menuBar_) {
         menuBar_->removeEventFilter(this);
-        menuBar_->setFont(menuFont_);
+        menuBar_->setFont(QFont());
         menuBar_->hide();
         menuBar_->setParent(nullptr);
     }
     menuBar_ = bar;
     if (bar) {
         bar->setParent(this);
-        menuFont_ = bar->font();
         menuBarHeight_ = bar->sizeHint().height();
         bar->installEventFilter(this);
         bar->show();
@@ -44,6 +43,7 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::ActionChanged:
         case QEvent::ActionRemoved:
         case QEvent::StyleChange:
+        case QEvent::FontChange:
             // The bar takes the change in when the event reaches it; a
             // caption change of every item at a language switch is one fit.
             menuFitPending_ = true;
@@ -59,13 +59,15 @@ void FormWindow::fitMenuBar() {
     menuFitPending_ = false;
     if (!menuBar_) return;
     fittingMenu_ = true;
-    const int size = QFontInfo(menuFont_).pixelSize();
-    const int smallest = MinimumCaptionPixels(menuFont_);
-    QFont font = menuFont_;
-    menuBar_->setFont(menuFont_);
+    // The bar draws in the window's font unless that is too wide for it.
+    menuBar_->setFont(QFont());
+    const QFont full = menuBar_->font();
+    const int size = QFontInfo(full).pixelSize();
+    const int smallest = MinimumCaptionPixels(full);
     for (int s = size - 1; s >= smallest && width() > 0 && menuBar_->sizeHint().width() > width(); --s) {
-        font.setPixelSize(s);
-        menuBar_->setFont(font);
+        QFont smaller;
+        smaller.setPixelSize(s);
+        menuBar_->setFont(smaller);
     }
     fittingMenu_ = false;
     const int height = menuBar_->sizeHint().height();

@@ -44,7 +44,6 @@ private:
     QWidget* client_;
     QPointer<QMenuBar> menuBar_;
     int menuBarHeight_ = 0;
-    QFont menuFont_;  // the bar's own font, before any shrinking
     bool menuFitPending_ = false;
     bool fittingMenu_ = false;
 };

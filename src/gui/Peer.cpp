@@ -4,6 +4,7 @@
 #include "gui/Attach.h"
 #include "gui/CaptionFit.h"
 #include "gui/InputFilter.h"
+#include "gui/PaintThrottle.h"
 #include "gui/Text.h"
 
 #include "platform/forms/Menus.h"
@@ -13,11 +14,16 @@ namespace gui {
 Peer::Peer(TComponent& component) : component_(&component) {}
 
 Peer::~Peer() {
+    if (PaintThrottle* throttle = PaintThrottle::Holding()) throttle->forget(*this);
     if (component_ && component_->Peer() == this) component_->SetPeer(nullptr);
 }
 
 void Peer::PropertyChanged(TComponent&, TProperty property) {
-    if (component_) sync(property);
+    if (!component_) return;
+    // While a long command runs, its changes reach the widgets with the
+    // next paint.
+    if (PaintThrottle* throttle = PaintThrottle::Holding(); throttle && throttle->holdChange(*this, property)) return;
+    sync(property);
 }
 
 void Peer::ComponentDestroyed(TComponent& component) {

@@ -11,6 +11,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <cstdint>
+
 namespace gui {
 
 class Peer : public TViewPeer {
@@ -29,12 +31,20 @@ public:
 
     void PropertyChanged(TComponent& component, TProperty property) final;
     void ComponentDestroyed(TComponent& component) final;
+    // Shows one property's state, a change held back until now.
+    void show(TProperty property) {
+        if (component_) sync(property);
+    }
 
 protected:
     virtual void sync(TProperty property) = 0;
 
 private:
+    friend class PaintThrottle;
+
     TComponent* component_;
+    // The properties whose changes wait for the next paint (PaintThrottle).
+    std::uint64_t heldChanges_ = 0;
 };
 
 // The front end's peer of a component, if it has one, and its widget.

@@ -75,9 +75,7 @@ QtPlatform::QtPlatform(std::string programFolder)
       // About 30 paints a second: smooth to the eye, cheap for a run.
       paints_(std::make_unique<PaintThrottle>(std::chrono::milliseconds(33))) {}
 
-QtPlatform::~QtPlatform() {
-    if (cursorOverridden_) QApplication::restoreOverrideCursor();
-}
+QtPlatform::~QtPlatform() = default;
 
 QWidget* QtPlatform::DialogParent() const {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
@@ -92,6 +90,7 @@ std::string QtPlatform::resolve(const std::string& file) const {
 }
 
 int QtPlatform::MessageBox(const std::string& text, const std::string& caption, int flags) {
+    PaintThrottle::Modal modal(*paints_);
     std::string title = caption.empty() && Application ? Application->Title : caption;
     ButtonSet set = buttonSet(flags);
     QMessageBox box(icon(flags), ToQt(title), ToQt(text), QMessageBox::NoButton, DialogParent());
@@ -128,6 +127,7 @@ int InputBoxWidth(int contentWidth, int titleTextWidth, int availableWidth) {
 
 std::string QtPlatform::InputBox(const std::string& caption, const std::string& prompt,
                                  const std::string& defaultText) {
+    PaintThrottle::Modal modal(*paints_);
     QInputDialog dialog(DialogParent());
     dialog.setWindowTitle(ToQt(caption));
     dialog.setLabelText(ToQt(prompt));
@@ -150,22 +150,31 @@ std::string QtPlatform::InputBox(const std::string& caption, const std::string& 
 }
 
 bool QtPlatform::ExecuteOpenDialog(TOpenDialog& dialog) {
+    PaintThrottle::Modal modal(*paints_);
     return ExecuteFileDialog(dialog, FileDialogKind::Open, DialogParent());
 }
 
 bool QtPlatform::ExecuteSaveDialog(TSaveDialog& dialog) {
+    PaintThrottle::Modal modal(*paints_);
     return ExecuteFileDialog(dialog, FileDialogKind::Save, DialogParent());
 }
 
 void QtPlatform::ShowModal(TForm& form) {
+    PaintThrottle::Modal modal(*paints_);
     if (FormPeer* peer = AttachForm(form)) peer->execModal();
     // A run that ended without a result (the application quit, say) is a cancel.
     if (form.ModalResult() == mrNone) form.SetModalResult(mrCancel);
 }
 
-bool QtPlatform::PrintPage(const TPreparedPage& page) { return PrintWithDialog(page, DialogParent()); }
+bool QtPlatform::PrintPage(const TPreparedPage& page) {
+    PaintThrottle::Modal modal(*paints_);
+    return PrintWithDialog(page, DialogParent());
+}
 
-bool QtPlatform::PageSetupDialog(TPageSettings& paper) { return PageSetupWithDialog(paper, DialogParent()); }
+bool QtPlatform::PageSetupDialog(TPageSettings& paper) {
+    PaintThrottle::Modal modal(*paints_);
+    return PageSetupWithDialog(paper, DialogParent());
+}
 
 void QtPlatform::ProcessMessages() { paints_->processMessages(); }
 
@@ -207,16 +216,13 @@ TDateTime QtPlatform::Now() {
 TFormatSettings QtPlatform::UserFormatSettings() { return FormatSettingsFromLocale(QLocale::system()); }
 
 void QtPlatform::ScreenCursorChanged(TCursor cursor) {
-    if (cursor == crDefault) {
-        if (cursorOverridden_) QApplication::restoreOverrideCursor();
-        cursorOverridden_ = false;
-        return;
-    }
-    QCursor shape = ToQCursor(cursor).value_or(QCursor(Qt::ArrowCursor));
-    if (cursorOverridden_) QApplication::changeOverrideCursor(shape);
-    else QApplication::setOverrideCursor(shape);
-    cursorOverridden_ = true;
+    paints_->setCursor(cursor == crDefault ? std::nullopt
+                                           : std::optional<QCursor>(ToQCursor(cursor).value_or(QCursor(Qt::ArrowCursor))));
 }
+
+void QtPlatform::LongCommandStarted() { paints_->beginLongCommand(); }
+
+void QtPlatform::LongCommandEnded() { paints_->endLongCommand(); }
 
 void QtPlatform::LanguageChanged(const std::string& locale) { UseQtTranslation(locale); }
 

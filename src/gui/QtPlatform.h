@@ -45,6 +45,8 @@ public:
     TDateTime Now() override;
     TFormatSettings UserFormatSettings() override;
     void ScreenCursorChanged(TCursor cursor) override;
+    void LongCommandStarted() override;
+    void LongCommandEnded() override;
     void LanguageChanged(const std::string& locale) override;
     void Terminate() override;
     bool PrintPage(const TPreparedPage& page) override;
@@ -62,7 +64,6 @@ private:
     std::string programFolder_;
     std::unique_ptr<SoundPlayer> sound_;
     std::unique_ptr<PaintThrottle> paints_;
-    bool cursorOverridden_ = false;
 };
 
 } // namespace gui

@@ -6,9 +6,9 @@
 void TForm1::SpeedButton11Click(TObject*) { ClearTips(); }
 
 bool TForm1::ClearTips() {
-    // A running calculation clears without asking; its button's caption is
-    // the only sign of it.
-    if (BitBtn4->Caption() != Meldung(20) && Application->MessageBox(Meldung(71), Meldung(72), MB_YESNO) != IDYES)
+    // A running calculation clears without asking.
+    if (RunningCommand() != LongCommand::Calculation &&
+        Application->MessageBox(Meldung(71), Meldung(72), MB_YESNO) != IDYES)
         return false;
     EmptyTips();
     return true;

@@ -39,13 +39,24 @@ struct Choice {
     std::string script, zahl1, text1, zahl2, text2;
 };
 
+// A stored choice that is not a text reads as empty: the chooser opens
+// anyway and its OK stores texts again, where a type error would end every
+// later submission before the chooser could mend it.
+std::string storedText(TRegistry& reg, const char* name) {
+    try {
+        return reg.ReadString(name);
+    } catch (const ERegistryException&) {
+        return {};
+    }
+}
+
 void loadChoice(TRegistry& reg, TZKSForm& chooser, std::string& script) {
-    script = reg.ReadString("KronfeldScript");
+    script = storedText(reg, "KronfeldScript");
     if (script.empty()) script = programFolder() + kDefaultScript;
-    chooser.LabeledEdit2->SetText(reg.ReadString("KronfeldZahl1"));
-    chooser.LabeledEdit4->SetText(reg.ReadString("KronfeldText1"));
-    chooser.LabeledEdit3->SetText(reg.ReadString("KronfeldZahl2"));
-    chooser.LabeledEdit5->SetText(reg.ReadString("KronfeldText2"));
+    chooser.LabeledEdit2->SetText(storedText(reg, "KronfeldZahl1"));
+    chooser.LabeledEdit4->SetText(storedText(reg, "KronfeldText1"));
+    chooser.LabeledEdit3->SetText(storedText(reg, "KronfeldZahl2"));
+    chooser.LabeledEdit5->SetText(storedText(reg, "KronfeldText2"));
 }
 
 Choice storeChoice(const TZKSForm& chooser) {

@@ -278,6 +278,86 @@ TEST_F(BackTestWindow, NeitherStartsWhileALongCommandRuns) {
     EXPECT_FALSE(FileExists(reportPath()));
 }
 
+// ---- Both reports pinned on a history whose hits can be counted by hand ----
+
+// Five Fridays. With every option that adds to, takes from or filters the
+// pool switched off, the pool is the base set 1..50 and 1 once more (51
+// entries), both stars are drawn at random, and one tip is computed per
+// cycle. From the seed 12345 the generator's next five values below 51 are
+// 19, 14, 4, 28, 32 (seed := seed * 134775813 + 1 mod 2^32, value = high 32
+// bits of 51 * seed): the entries 20, 15, 5, 29, 33. The next two below 12
+// are 4 and 5: the stars 5 and 6. So every cycle that starts from that seed
+// computes the tip 5 15 20 29 33, stars 5 6.
+//
+//   date         numbers          stars   shared with the tip
+//   08.11.2024   5 15 20 29 40    5  9    4 numbers, 1 star
+//   15.11.2024   5 15 20  1  2    6 10    3 numbers, 1 star
+//   22.11.2024   1  2  3  4  7    5  6    0 numbers, 2 stars
+//   29.11.2024  29 33 44 45 46    1  2    2 numbers, 0 stars
+//   06.12.2024  33 44 45  1 10    7  8    1 number,  0 stars
+class PlainHistory : public BackTestWindow {
+protected:
+    void SetUp() override {
+        start({draw(2024, 11, 8, {5, 15, 20, 29, 40}, 5, 9), draw(2024, 11, 15, {5, 15, 20, 1, 2}, 6, 10),
+               draw(2024, 11, 22, {1, 2, 3, 4, 7}, 5, 6), draw(2024, 11, 29, {29, 33, 44, 45, 46}, 1, 2),
+               draw(2024, 12, 6, {33, 44, 45, 1, 10}, 7, 8)});
+        select(friday(0));
+        f().UpDown8->SetPosition(1);
+        for (TCheckBox* option : {f().CheckBox10, f().CheckBox4, f().CheckBox5, f().CheckBox23, f().CheckBox9,
+                                  f().CheckBox28, f().CheckBox18, f().CheckBox27, f().CheckBox3, f().CheckBox24})
+            option->SetChecked(false);
+    }
+};
+
+TEST_F(PlainHistory, TheBackTestSumsEachCyclesTipAgainstTheDrawAWeekOn) {
+    // Cycle 1 counts the tip against 15.11., 2 against 22.11., 3 against
+    // 29.11., 4 against 06.12.; cycle 5 finds no draw a week on and counts
+    // 06.12. again. The draw a cycle starts from (08.11. with its four
+    // numbers) is never counted.
+    backTest("12345");
+    EXPECT_EQ(report(),
+              "Aktuelle Einstellung brachten\r\n"
+              "\r\n"
+              "Anzahl ohne Eurozahlen\t1x Eurozahl\t2x Eurozahl\r\n"
+              "0x\t=> 0\t\t=> 0\t\t=> 1\r\n"
+              "1x\t=> 2\t\t=> 0\t\t=> 0\r\n"
+              "2x\t=> 1\t\t=> 0\t\t=> 0\r\n"
+              "3x\t=> 0\t\t=> 1\t\t=> 0\r\n"
+              "4x\t=> 0\t\t=> 0\t\t=> 0\r\n"
+              "5x\t=> 0\t\t=> 0\t\t=> 0\r\n"
+              "\r\n"
+              "Ziehungen : 5      Tipp: 1 => 5Reihen\r\n");
+    EXPECT_EQ(tip(0).texts, (std::array<std::string, 7>{"5", "15", "20", "29", "33", "5", "6"}));
+}
+
+TEST_F(PlainHistory, TheAnalysisCountsEachDrawAgainstTheOnesBeforeAndTheNext) {
+    // Numbers shared: 08.11./15.11. 3, 15.11./22.11. 2, 29.11./06.12. 3,
+    // 08.11./29.11. 1, 22.11./06.12. 1, 15.11./06.12. 1, every other pair 0.
+    // Row 1 takes 08.11. to 29.11. in turn; each is compared with the draws
+    // before it (none for the first cycle) and with the next one.
+    //   08.11.: before -           next 3
+    //   15.11.: before 3           next 2
+    //   22.11.: before 0, 2        next 0
+    //   29.11.: before 1, 0, 0     next 3
+    analysis("6");
+    EXPECT_EQ(report(),
+              "Treffer von Ziehungen in der Datenbank\r\n"
+              "0x    =>3\r\n"
+              "1x    =>1\r\n"
+              "2x    =>1\r\n"
+              "3x    =>1\r\n"
+              "4x    =>0\r\n"
+              "5x    =>0\r\n"
+              " \r\n"
+              "Wie oft gab es bei der n\xE4" "chsten Ziehung \xE4" "hnliche Zahlen\r\n"
+              "0x    =>1\r\n"
+              "1x    =>0\r\n"
+              "2x    =>1\r\n"
+              "3x    =>2\r\n"
+              "4x    =>0\r\n"
+              "5x    =>0\r\n");
+}
+
 // ---- Historical analysis ----
 
 TEST_F(BackTestWindow, AnalysisComparesEachDrawWithTheOnesBeforeAndTheNext) {

@@ -8,6 +8,8 @@
 #include "gui/CaptionFit.h"
 
 #include <QCheckBox>
+#include <QFontInfo>
+#include <QMenuBar>
 #include <QLabel>
 #include <QFontMetrics>
 #include <QKeySequence>
@@ -142,6 +144,31 @@ TEST_F(CaptionFitPeer, ALabelGrowsUpToTheControlOnItsRight) {
     EXPECT_LT(shown->geometry().right(), 70);
     EXPECT_LE(QFontMetrics(shown->font()).horizontalAdvance(shown->text()), shown->width());
     EXPECT_EQ(row->Width(), 40);  // the control keeps its own size
+}
+
+TEST_F(CaptionFitPeer, TheMenuBarShowsEveryMenuInASmallerFontWhenTheyAreTooWide) {
+    for (const char* caption : {"&Ziehungsdaten aus dem Netz", "&Berechnen der Tipps", "&Abgeben beim Anbieter"}) {
+        auto* item = form->Create<TMenuItem>(std::string("Menu") + caption[1]);
+        item->SetCaption(caption);
+        menu->Items().Add(item);
+    }
+    form->SetWidth(900);
+    settle();
+    auto* bar = window()->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    const int full = QFontInfo(bar->font()).pixelSize();
+    EXPECT_EQ(full, QFontInfo(window()->font()).pixelSize());  // the window's font
+    const int height = form->Height();
+    form->SetWidth(bar->sizeHint().width() - 40);
+    settle();
+    EXPECT_LT(QFontInfo(bar->font()).pixelSize(), full);
+    for (QAction* action : bar->actions())
+        EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(action))) << action->text().toStdString();
+    EXPECT_EQ(form->Height(), height);
+    // Wide again, the bar has its own font back.
+    form->SetWidth(900);
+    settle();
+    EXPECT_EQ(QFontInfo(bar->font()).pixelSize(), full);
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ TEST_F(ClearTips, TheListViewEmptiesBothListsAndLeavesTheGrid) {
 
 TEST_F(ClearTips, ARunningCalculationClearsWithoutAQuestion) {
     lockRow(5);
-    f.BitBtn4->SetCaption(f.Meldung(20));
+    TForm1::LongCommandScope running(f, TForm1::LongCommand::Calculation);
     f.SpeedButton11->Click();
 
     EXPECT_TRUE(h.platform.messages.empty());

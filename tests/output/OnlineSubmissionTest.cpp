@@ -225,6 +225,34 @@ TEST_F(OnlineSubmission, ACancelledChooserStoresAndStartsNothing) {
     EXPECT_EQ(registryValue(HKEY_CURRENT_USER, kRobotKey, "KronfeldZahl1"), "<none>");
 }
 
+TEST_F(OnlineSubmission, AStoredChoiceThatIsNoTextReadsEmptyAndOkStoresTextsAgain) {
+    registerRobot(HKEY_CURRENT_USER, robotFolder);
+    {
+        TRegistry reg;
+        reg.SetRootKey(HKEY_CURRENT_USER);
+        reg.OpenKey(kRobotKey, true);
+        reg.WriteInteger("KronfeldScript", 1);
+        reg.WriteInteger("KronfeldZahl1", 12);
+        reg.WriteString("KronfeldText1", "kept");
+        reg.CloseKey();
+    }
+    fillGrid(1);
+    std::string zahl1 = "<not shown>", text1;
+    h.platform.answerModal([&, this](TForm&) {
+        zahl1 = chooser.LabeledEdit2->Text();
+        text1 = chooser.LabeledEdit4->Text();
+        chooser.BitBtn2->Click();
+    });
+    f.OnlineTipp->Click();
+    EXPECT_EQ(zahl1, "");
+    EXPECT_EQ(text1, "kept");
+    EXPECT_EQ(chooser.LabeledEdit1->Text(), h.dir.file("Script/Standard.zks"));
+    ASSERT_EQ(h.platform.programs.size(), 1u);
+    EXPECT_EQ(h.platform.programs[0].arguments[2], "0");
+    EXPECT_EQ(registryValue(HKEY_CURRENT_USER, kRobotKey, "KronfeldZahl1"), "0");
+    EXPECT_EQ(registryValue(HKEY_CURRENT_USER, kRobotKey, "KronfeldScript"), h.dir.file("Script/Standard.zks"));
+}
+
 TEST_F(OnlineSubmission, TheRobotBesideTheProgramIsFoundAtEverySubmission) {
     // Program folder ".../VELMARCK/Stellix/", robot ".../VELMARCK/kurier/KURIER.exe".
     const std::filesystem::path maker = h.dir.path() / "VELMARCK";

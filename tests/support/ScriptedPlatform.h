@@ -66,6 +66,9 @@ public:
     // The control of each dispatch of one control's input, by name.
     std::vector<std::string> controlInputs;
     int repaints = 0;
+    // Long commands the platform heard of: how many started, how many run.
+    int longCommandsStarted = 0;
+    int longCommandsRunning = 0;
     bool terminated = false;
     TDateTime now;
     TFormatSettings settings = TFormatSettings::German();
@@ -78,6 +81,11 @@ public:
     void ShowModal(TForm& form) override;
     void ProcessMessages() override;
     void Repaint() override { ++repaints; }
+    void LongCommandStarted() override {
+        ++longCommandsStarted;
+        ++longCommandsRunning;
+    }
+    void LongCommandEnded() override { --longCommandsRunning; }
     void ProcessMessagesFor(TControl& control) override;
     bool ShellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
                       const std::string& directory) override;

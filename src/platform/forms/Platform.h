@@ -47,6 +47,12 @@ public:
         (void)control;
         Repaint();
     }
+    // A long command (a calculation, a back-test, the update, the search)
+    // starts and ends: while it runs, the window may show its changes at a
+    // steady rate rather than each as it comes, and shows all of them at
+    // its end.
+    virtual void LongCommandStarted() {}
+    virtual void LongCommandEnded() {}
     // The shell's verbs ("open", "edit") on a file or web address.
     virtual bool ShellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
                               const std::string& directory) = 0;

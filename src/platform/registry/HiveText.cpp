@@ -115,7 +115,11 @@ std::optional<TRegValue> ParseData(std::string name, std::string_view s) {
     if (!s.empty() && s.front() == '"') {
         auto text = TakeQuoted(s);
         if (!text || !s.empty()) return std::nullopt;
-        value.Data = std::move(*text);
+        // Read as the hex(1) form is written, so that the program gets the
+        // text the store can write back: it ends at its first zero, and a
+        // byte that is no UTF-8 (a file edited by hand in another code page)
+        // becomes U+FFFD.
+        value.Data = Utf16ToUtf8(Utf8ToUtf16(text->substr(0, text->find('\0')), false), false);
         return value;
     }
     if (StartsWithNoCase(s, "dword:")) {

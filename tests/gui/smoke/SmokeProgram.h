@@ -50,6 +50,8 @@ public:
     TDateTime Now() override { return qt_.Now(); }
     TFormatSettings UserFormatSettings() override { return qt_.UserFormatSettings(); }
     void ScreenCursorChanged(TCursor cursor) override { qt_.ScreenCursorChanged(cursor); }
+    void LongCommandStarted() override { qt_.LongCommandStarted(); }
+    void LongCommandEnded() override { qt_.LongCommandEnded(); }
     void LanguageChanged(const std::string& locale) override { qt_.LanguageChanged(locale); }
     void Terminate() override { qt_.Terminate(); }
 
