@@ -42,8 +42,6 @@ public:
         return *this;
     }
     void Assign(const TStringList& other);
-    // Takes the other list's lines and encoding without copying them.
-    void Assign(TStringList&& other);
 
     int Count() const { return static_cast<int>(lines_.size()); }
     // Room for this many lines, for a list filled line by line to a known
