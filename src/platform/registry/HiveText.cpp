@@ -115,10 +115,11 @@ std::optional<TRegValue> ParseData(std::string name, std::string_view s) {
     if (!s.empty() && s.front() == '"') {
         auto text = TakeQuoted(s);
         if (!text || !s.empty()) return std::nullopt;
-        // A string ends at its first zero in this form too, as it is
-        // written: a zero typed into the file would otherwise give a text
-        // that reads differently once the store has written it back.
-        value.Data = text->substr(0, text->find('\0'));
+        // Read as the hex(1) form is written, so that the program gets the
+        // text the store can write back: it ends at its first zero, and a
+        // byte that is no UTF-8 (a file edited by hand in another code page)
+        // becomes U+FFFD.
+        value.Data = Utf16ToUtf8(Utf8ToUtf16(text->substr(0, text->find('\0')), false), false);
         return value;
     }
     if (StartsWithNoCase(s, "dword:")) {

@@ -160,9 +160,42 @@ void TStringList::LoadFromFile(const std::string& path) {
     encoding_ = encoding;
 }
 
+std::string TStringList::fileBytes() const {
+    // Made a block of lines at a time, so that a long list is not held as
+    // one text beside its bytes; the blocks end at line ends, so the bytes
+    // are those of the whole text converted at once.
+    constexpr std::size_t kBlock = 1 << 20;
+    std::size_t size = 0;
+    for (const auto& line : lines_) size += line.size() + 2;
+    if (encoding_ == TEncoding::UTF8) {
+        std::string bytes(BOMBytes(TEncoding::UTF8));
+        bytes.reserve(bytes.size() + size);
+        for (const auto& line : lines_) {
+            bytes += line;
+            bytes += "\r\n";
+        }
+        return bytes;
+    }
+    if (encoding_ != TEncoding::Ansi) return EncodeFileTextLossless(Text(), encoding_);
+    std::string ansi, block, converted;
+    ansi.reserve(size);
+    bool lossless = true;
+    for (std::size_t i = 0; i < lines_.size() && lossless;) {
+        block.clear();
+        for (; i < lines_.size() && block.size() < kBlock; ++i) {
+            block += lines_[i];
+            block += "\r\n";
+        }
+        lossless = TryUtf8ToAnsi(block, converted);
+        ansi += converted;
+    }
+    if (lossless && DetectBOM(ansi) == TEncoding::Ansi) return ansi;
+    std::string().swap(ansi);
+    return EncodeFileTextLossless(Text(), encoding_);
+}
+
 void TStringList::SaveToFile(const std::string& path) const {
-    const std::string text = Text();
-    const std::string bytes = EncodeFileTextLossless(text, encoding_);
+    const std::string bytes = fileBytes();
     // Whole or not at all: the old text stays until the new one is complete.
     if (!WriteFileAtomically(path, bytes)) throw EFCreateError(path);
 }

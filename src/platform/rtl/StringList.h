@@ -117,6 +117,8 @@ private:
         if (OnChange) OnChange();
     }
     void checkIndex(int index, int limit) const;
+    // What SaveToFile writes.
+    std::string fileBytes() const;
 
     std::vector<std::string> lines_;
     TEncoding encoding_ = TEncoding::Ansi;

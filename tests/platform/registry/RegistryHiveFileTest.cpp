@@ -102,13 +102,15 @@ TEST_F(RegistryHiveFile, AStringEndsAtItsFirstZero) {
     EXPECT_EQ(reg.ReadString("Eins"), "a");
     EXPECT_EQ(reg.ReadString("Zwei"), "a\r\n");
 
-    // A zero typed into the quoted form ends the string there as well.
+    // A zero typed into the quoted form ends the string there as well, and
+    // a byte that is no UTF-8 reads as U+FFFD, as it would after a write.
     writeFileBytes(hivePath(), kHeader + "[HKEY_CURRENT_USER\\SOFTWARE\\Velmarck\\Stellix]\r\n" +
-                                   std::string("\"Drei\"=\"1\0\0009\"\r\n", 15));
+                                   std::string("\"Drei\"=\"1\0\0009\"\r\n", 15) + "\"Vier\"=\"K\xE4se\"\r\n");
     forgetHives();
     TRegistry again;
     ASSERT_TRUE(again.OpenKey(kKey, false));
     EXPECT_EQ(again.ReadString("Drei"), "1");
+    EXPECT_EQ(again.ReadString("Vier"), "K\xEF\xBF\xBDse");
 }
 
 TEST_F(RegistryHiveFile, ReadsExportsWrittenElsewhere) {

@@ -141,6 +141,25 @@ TEST_F(StringListFile, CharacterOutsideAnsiSavesUtf8WithMark) {
     EXPECT_EQ(readFileBytes(out), "Gr\xF6\xDF" "e\r\n");
 }
 
+// A long list is saved a block of lines at a time: what a line far down
+// holds decides for the whole file as in a short one.
+TEST_F(StringListFile, ALongListSavesAsItsTextWouldBeSaved) {
+    Lines lines(200000, "Größe\t3\t14\t22\t30\t41\t\t\t2\t9");
+    for (const char* last : {"ÿ", "Привет"}) {
+        SCOPED_TRACE(last);
+        lines.back() = last;
+        TStringList list = listOf(lines);
+        list.SaveToFile(out);
+        EXPECT_EQ(readFileBytes(out), EncodeFileTextLossless(list.Text(), TEncoding::Ansi));
+        TStringList again;
+        again.LoadFromFile(out);
+        EXPECT_EQ(linesOf(again), lines);
+        EXPECT_EQ(again.Encoding(), std::string(last) == "ÿ" ? TEncoding::Ansi : TEncoding::UTF8);
+        again.SaveToFile(out);
+        EXPECT_EQ(readFileBytes(out), EncodeFileTextLossless(list.Text(), again.Encoding()));
+    }
+}
+
 // Ansi text whose first bytes read as a byte-order mark would load back as
 // UTF-16 or UTF-8 garbage; it is saved as UTF-8 with its mark instead.
 TEST_F(StringListFile, AnsiTextBeginningLikeAMarkSavesAsUtf8) {
@@ -271,4 +290,40 @@ TEST(StringList, ChangesNotifyButCopiesDoNotTakeTheHandler) {
     EXPECT_FALSE(copy.OnChange);
     copy.Add("w");
     EXPECT_EQ(changes, 7);
+}
+
+TEST(StringList, SaysWhatEachChangeDidAndReportsAnUpdateAsOneChange) {
+    TStringList list = listOf({"a", "b"});
+    std::vector<TStringListChange> changes;
+    list.OnChange = [&] { changes.push_back(list.LastChange()); };
+    list.Add("c");
+    list.Insert(1, "d");
+    list.SetStrings(0, "e");
+    list.Delete(2);
+    list.Sort();
+    ASSERT_EQ(changes.size(), 5u);
+    const auto same = [](const TStringListChange& c, bool whole, int index, int removed, int inserted) {
+        return c.Whole == whole && (whole || (c.Index == index && c.Removed == removed && c.Inserted == inserted));
+    };
+    EXPECT_TRUE(same(changes[0], false, 2, 0, 1));
+    EXPECT_TRUE(same(changes[1], false, 1, 0, 1));
+    EXPECT_TRUE(same(changes[2], false, 0, 1, 1));
+    EXPECT_TRUE(same(changes[3], false, 2, 1, 0));
+    EXPECT_TRUE(same(changes[4], true, 0, 0, 0));
+
+    changes.clear();
+    list.BeginUpdate();
+    list.BeginUpdate();
+    list.Clear();
+    list.Add("x");
+    list.EndUpdate();
+    EXPECT_TRUE(changes.empty());
+    list.EndUpdate();
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_TRUE(changes[0].Whole);
+    EXPECT_EQ(linesOf(list), Lines{"x"});
+    list.BeginUpdate();
+    list.EndUpdate();
+    list.EndUpdate();  // one too many changes nothing
+    EXPECT_EQ(changes.size(), 1u);
 }
