@@ -16,9 +16,10 @@ display=":$((90 + RANDOM % 100))"
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp &
 xvfb=$!
 wm=""
-trap 'kill $wm $xvfb 2>/dev/null || true' EXIT
+# The window manager goes before the server it runs on.
+trap '[ -n "$wm" ] && kill $wm 2>/dev/null && wait $wm 2>/dev/null; kill $xvfb 2>/dev/null || true' EXIT
 for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
-DISPLAY="$display" openbox &
+DISPLAY="$display" openbox >/dev/null 2>&1 &
 wm=$!
 sleep 1
 

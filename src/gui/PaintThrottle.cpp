@@ -26,13 +26,15 @@ constexpr TProperty kHeldInOrder[] = {
     TProperty::Align,    TProperty::Enabled,    TProperty::Hint,     TProperty::Cursor,   TProperty::Visible,
 };
 
-std::uint64_t bit(TProperty p) { return std::uint64_t{1} << static_cast<unsigned>(p); }
+static_assert(static_cast<unsigned>(TProperty::Components) < 64, "a peer keeps its held changes in 64 bits");
 
-constexpr std::uint64_t heldMask() {
+constexpr std::uint64_t bit(TProperty p) { return std::uint64_t{1} << static_cast<unsigned>(p); }
+
+constexpr std::uint64_t kHeld = [] {
     std::uint64_t mask = 0;
-    for (TProperty p : kHeldInOrder) mask |= std::uint64_t{1} << static_cast<unsigned>(p);
+    for (TProperty p : kHeldInOrder) mask |= bit(p);
     return mask;
-}
+}();
 
 } // namespace
 
@@ -142,7 +144,7 @@ PaintThrottle* PaintThrottle::Holding() { return holding; }
 
 bool PaintThrottle::holdChange(Peer& peer, TProperty property) {
     if (longCommands_ == 0 || modal_ > 0 || showing_) return false;
-    if ((heldMask() & bit(property)) == 0) return false;
+    if ((kHeld & bit(property)) == 0) return false;
     // Only the controls wait; a window shows, hides and ends a modal run at
     // once, and timers and menus are no paint.
     if (!dynamic_cast<ControlPeer*>(&peer) || dynamic_cast<TForm*>(peer.component())) return false;
