@@ -1,5 +1,7 @@
 #include "gui/CaptionFit.h"
 
+#include "gui/Text.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFontInfo>
@@ -76,20 +78,7 @@ TextFits FitsWrapped(QSize room) {
 }
 
 QString VisibleText(const QString& caption, bool mnemonics) {
-    if (!mnemonics || !caption.contains(u'&')) return caption;
-    QString shown;
-    shown.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&') {
-            if (i + 1 < caption.size() && caption[i + 1] == u'&') {
-                shown += u'&';
-                ++i;
-            }
-            continue;
-        }
-        shown += caption[i];
-    }
-    return shown;
+    return mnemonics ? WithoutAccelerators(caption) : caption;
 }
 
 FittedCaption FitCaption(const QString& caption, bool mnemonics, const QFont& font, int minPixelSize,
