@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -23,6 +24,8 @@ namespace {
 constexpr QChar kEllipsis(0x2026);
 // Room kept free beside a push button's text, so it does not touch the frame.
 constexpr int kButtonPadding = 2;
+// The style's margin on either side of a group box's title.
+constexpr int kTitleMargin = 8;
 
 int PixelSizeOf(const QFont& font) {
     if (font.pixelSize() > 0) return font.pixelSize();
@@ -136,6 +139,13 @@ int ButtonTextRoom(const QAbstractButton& button) {
         return button.width() - 2 * frame - 2 * kButtonPadding - icon;
     }
     return style->subElementRect(QStyle::SE_PushButtonContents, &option, &button).width() - 2 * kButtonPadding - icon;
+}
+
+QString FitGroupBoxTitle(QGroupBox& box, const QString& title, const QFont& font, int width, int minPixelSize) {
+    FittedCaption fit = FitCaption(title, false, font, minPixelSize, FitsOnOneLine(width - 2 * kTitleMargin));
+    box.setFont(fit.fontFrom(font));
+    box.setTitle(fit.text);
+    return fit.elided ? title : QString();
 }
 
 QString ToolTipWith(const QString& wholeCaption, const QString& hint) {

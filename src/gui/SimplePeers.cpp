@@ -55,8 +55,7 @@ void LabelPeer::syncBounds() {
         width = std::min(std::max(width, natural), limit);
         fit = FitCaption(whole, false, font, minimumCaptionPixels(), FitsOnOneLine(width));
     }
-    QFont shown = font;
-    shown.setPixelSize(fit.pixelSize);
+    const QFont shown = fit.fontFrom(font);
     qtLabel()->setFont(shown);
     // A smaller line sits on the baseline of the full-size one, in line
     // with the captions beside it.
