@@ -34,8 +34,7 @@ int LabelPeer::room() const {
     int room = std::max(parent->ClientWidth() - l.Left(), 0);
     for (const TControl* other : parent->ControlList()) {
         if (other == &l || !other->Visible() || other->Left() <= l.Left()) continue;
-        bool beside = other->Top() < l.Top() + l.Height() && l.Top() < other->Top() + other->Height();
-        if (beside) room = std::min(room, other->Left() - l.Left() - kNeighbourGap);
+        if (SideBySide(*other, l)) room = std::min(room, other->Left() - l.Left() - kNeighbourGap);
     }
     return std::max(room, 0);
 }
