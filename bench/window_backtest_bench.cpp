@@ -11,6 +11,7 @@
 #include "platform/registry/Registry.h"
 #include "support/DrawFixtures.h"
 #include "support/DrawHistory.h"
+#include "support/InWindow.h"
 #include "support/SilentPlatform.h"
 
 #include <QApplication>
@@ -40,22 +41,6 @@ public:
     std::string answer;
 };
 
-// The same answers in the window; the message pump, the painting and the
-// cursor are Qt's.
-class WindowPlatform : public AnsweringPlatform {
-public:
-    explicit WindowPlatform(Platform& qt) : qt_(qt) {}
-    void ProcessMessages() override { qt_.ProcessMessages(); }
-    void Repaint() override { qt_.Repaint(); }
-    void ProcessMessagesFor(TControl& control) override { qt_.ProcessMessagesFor(control); }
-    void ScreenCursorChanged(TCursor cursor) override { qt_.ScreenCursorChanged(cursor); }
-    void LongCommandStarted() override { qt_.LongCommandStarted(); }
-    void LongCommandEnded() override { qt_.LongCommandEnded(); }
-    void Terminate() override { qt_.Terminate(); }
-
-private:
-    Platform& qt_;
-};
 
 struct Times {
     std::vector<double> backTest, analysis;
@@ -125,23 +110,16 @@ int main() {
         timeRuns(*Form1, platform, first, headless, false);
     }
 
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    WindowPlatform* answers = nullptr;
-    char name[] = "Stellix";
-    char* argv[] = {name, nullptr};
-    int argc = 1;
-    gui::RunFrontEnd(
-        argc, argv, home.string(),
-        [&](TApplication& app) {
-            CreateProgram(app);
-            QTimer::singleShot(0, [&] {
-                TForm1& form = *Form1;
-                timeRuns(form, *answers, first, window, true);
-                form.Close();
-            });
+    WindowPlatform<AnsweringPlatform>* answers = nullptr;
+    RunInWindow(
+        home.string(),
+        [&] {
+            TForm1& form = *Form1;
+            timeRuns(form, *answers, first, window, true);
+            form.Close();
         },
         [&](Platform& qt) {
-            auto wrapped = std::make_unique<WindowPlatform>(qt);
+            auto wrapped = std::make_unique<WindowPlatform<AnsweringPlatform>>(qt);
             answers = wrapped.get();
             return wrapped;
         });

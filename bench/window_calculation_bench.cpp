@@ -12,6 +12,7 @@
 #include "platform/rtl/Random.h"
 #include "support/DrawFixtures.h"
 #include "support/DrawHistory.h"
+#include "support/InWindow.h"
 #include "support/SilentPlatform.h"
 
 #include <QApplication>
@@ -55,22 +56,6 @@ std::vector<double> timeRuns(TForm1& form, int runs) {
     return times;
 }
 
-// The window's platform without boxes and sounds: the message pump and the
-// painting are Qt's.
-class WindowPlatform : public SilentPlatform {
-public:
-    explicit WindowPlatform(Platform& qt) : qt_(qt) {}
-    void ProcessMessages() override { qt_.ProcessMessages(); }
-    void Repaint() override { qt_.Repaint(); }
-    void ScreenCursorChanged(TCursor cursor) override { qt_.ScreenCursorChanged(cursor); }
-    void LongCommandStarted() override { qt_.LongCommandStarted(); }
-    void LongCommandEnded() override { qt_.LongCommandEnded(); }
-    void Terminate() override { qt_.Terminate(); }
-
-private:
-    Platform& qt_;
-};
-
 constexpr int kRuns = 5;
 
 }  // namespace
@@ -94,46 +79,39 @@ int main() {
     }
     std::printf("budget of 50000 spent, headless:   median %.1f ms\n", headless);
 
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     double window = 0, stop = -1;
     bool stopped = false;
-    char name[] = "Stellix";
-    char* argv[] = {name, nullptr};
-    int argc = 1;
-    gui::RunFrontEnd(
-        argc, argv, home.string(),
-        [&](TApplication& app) {
-            CreateProgram(app);
-            QTimer::singleShot(0, [&] {
-                TForm1& form = *Form1;
-                unmeetable(form);
-                form.PageControl1->SetActivePage(form.TabSheet1);
-                QApplication::processEvents();
-                window = median(timeRuns(form, kRuns));
+    RunInWindow(
+        home.string(),
+        [&] {
+            TForm1& form = *Form1;
+            unmeetable(form);
+            form.PageControl1->SetActivePage(form.TabSheet1);
+            QApplication::processEvents();
+            window = median(timeRuns(form, kRuns));
 
-                // A long run, stopped by a click on its button as the user does.
-                form.UpDown7->SetPosition(30000);
-                QWidget* button = gui::WidgetOf(*form.BitBtn4);
-                Clock::time_point clicked;
-                QTimer::singleShot(300, [&] {
-                    clicked = Clock::now();
-                    QPoint at = button->rect().center();
-                    QPointF global = button->mapToGlobal(QPointF(at));
-                    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton,
-                                      Qt::NoModifier);
-                    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton,
-                                        Qt::NoButton, Qt::NoModifier);
-                    QApplication::sendEvent(button, &press);
-                    QApplication::sendEvent(button, &release);
-                });
-                auto start = Clock::now();
-                form.BitBtn4->Click();
-                stopped = msSince(start) < 10000;
-                stop = msSince(clicked);
-                form.Close();
+            // A long run, stopped by a click on its button as the user does.
+            form.UpDown7->SetPosition(30000);
+            QWidget* button = gui::WidgetOf(*form.BitBtn4);
+            Clock::time_point clicked;
+            QTimer::singleShot(300, [&] {
+                clicked = Clock::now();
+                QPoint at = button->rect().center();
+                QPointF global = button->mapToGlobal(QPointF(at));
+                QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton,
+                                  Qt::NoModifier);
+                QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton,
+                                    Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(button, &press);
+                QApplication::sendEvent(button, &release);
             });
+            auto start = Clock::now();
+            form.BitBtn4->Click();
+            stopped = msSince(start) < 10000;
+            stop = msSince(clicked);
+            form.Close();
         },
-        [](Platform& qt) { return std::make_unique<WindowPlatform>(qt); });
+        [](Platform& qt) { return std::make_unique<WindowPlatform<SilentPlatform>>(qt); });
     std::printf("budget of 50000 spent, in the window: median %.1f ms (%.2f x headless)\n", window,
                 headless > 0 ? window / headless : 0.0);
     std::printf("stop click during a run of 30000000 attempts: run ended %.2f ms after the click%s\n", stop,

@@ -16,6 +16,7 @@
 #include "platform/rtl/Random.h"
 #include "support/DrawFixtures.h"
 #include "support/DrawHistory.h"
+#include "support/InWindow.h"
 #include "support/SilentPlatform.h"
 
 #include <QApplication>
@@ -93,19 +94,6 @@ void prepareFolder(const fs::path& home) {
     TRegistry::SetHiveFolder("");
 }
 
-// The window's platform without boxes and sounds: the message pump and the
-// painting are Qt's.
-class WindowPlatform : public SilentPlatform {
-public:
-    explicit WindowPlatform(Platform& qt) : qt_(qt) {}
-    void ProcessMessages() override { qt_.ProcessMessages(); }
-    void Repaint() override { qt_.Repaint(); }
-    void ScreenCursorChanged(TCursor cursor) override { qt_.ScreenCursorChanged(cursor); }
-    void Terminate() override { qt_.Terminate(); }
-
-private:
-    Platform& qt_;
-};
 
 int runCase(bool window, const fs::path& home) {
     TRegistry::SetHiveFolder((home / "config").string());
@@ -124,24 +112,17 @@ int runCase(bool window, const fs::path& home) {
         closing = Clock::now();
         Form1->Close();
     } else {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        char name[] = "Stellix";
-        char* argv[] = {name, nullptr};
-        int argc = 1;
-        gui::RunFrontEnd(
-            argc, argv, home.string(),
-            [&](TApplication& app) {
-                CreateProgram(app);
-                QTimer::singleShot(0, [&] {
-                    QApplication::processEvents();
-                    loaded = secondsSince(start);
-                    startPeak = peakMegabytes();
-                    lines = Form1->Gewinne->Items().Count();
-                    closing = Clock::now();
-                    Form1->Close();
-                });
+        RunInWindow(
+            home.string(),
+            [&] {
+                QApplication::processEvents();
+                loaded = secondsSince(start);
+                startPeak = peakMegabytes();
+                lines = Form1->Gewinne->Items().Count();
+                closing = Clock::now();
+                Form1->Close();
             },
-            [](Platform& qt) { return std::make_unique<WindowPlatform>(qt); });
+            [](Platform& qt) { return std::make_unique<WindowPlatform<SilentPlatform>>(qt); });
     }
     closed = secondsSince(closing);
     std::printf("  %-9s %9d lines evaluated: start %6.2f s (peak RSS %7.1f MB), close %5.2f s (peak RSS %7.1f MB)\n",
