@@ -27,6 +27,7 @@ bool WaitUntilOnScreen(QWidget& window, std::chrono::milliseconds bound, const Q
     // own tick is held like the others.
     QTimer wake;
     wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
     const QDeadlineTimer deadline(bound);
     while (shown && !OnScreen(*shown) && shown->isVisible() && !deadline.hasExpired()) {
         wake.start(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1)));
