@@ -205,6 +205,7 @@ ListBoxPeer::ListBoxPeer(TListBox& list)
         },
         view));
     model_->show(&list.Items(), list.TabRun());
+    shownChanges_ = list.Items().ChangeCount();
 }
 
 ListBoxPeer::~ListBoxPeer() {
@@ -242,7 +243,11 @@ void ListBoxPeer::sync(TProperty property) {
 
 void ListBoxPeer::syncItems() {
     const TStringList& items = list().Items();
-    const TStringListChange& change = items.LastChange();
+    // Changes held back during a long command reach the view as one: only
+    // a change right after the last one shown is known line by line.
+    const bool next = items.ChangeCount() == shownChanges_ + 1;
+    shownChanges_ = items.ChangeCount();
+    const TStringListChange change = next ? items.LastChange() : TStringListChange{};
     QListView* view = listView();
     QScopedValueRollback<bool> syncing(syncing_, true);
     const int before = model_->rowCount();

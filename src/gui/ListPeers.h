@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QStyledItemDelegate>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -121,6 +122,8 @@ private:
     // The width of every line as drawn, and the widest of them.
     std::vector<int> widths_;
     int widest_ = 0;
+    // The list's ChangeCount() when the view last followed it.
+    std::uint64_t shownChanges_ = 0;
     int lineWidth_ = -1;
     int tabRun_ = 0;
     // A press of another button than the left one selects nothing.

@@ -2,6 +2,7 @@
 // Plays a wave file without waiting for it; a new sound replaces the one
 // playing. Silent when the file or an audio output is missing.
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include <memory>
@@ -22,6 +23,9 @@ public:
 
 private:
     std::unique_ptr<QSoundEffect> effect_;
+    QString lastFile_;
+    bool lastPlayed_ = false;
+    QElapsedTimer sinceLast_;
 };
 
 } // namespace gui

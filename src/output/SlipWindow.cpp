@@ -211,6 +211,7 @@ bool TForm8::loadTemplate() {
     }
     if (!picture.empty())
         if (TReportPage* page = frxReport1.FindPage("Page1")) page->SetBackPicture(picture);
+    unreadableTemplate_ = readable ? std::string() : path;
     if (!readable) ShowMessage(UnreadableTemplateMessage(path));
     return readable;
 }
@@ -253,6 +254,12 @@ bool TForm8::Tippsetzen() {
         frxPreview1->Refresh();
         failed.placed = true;
         return true;
+    }
+    // Without its template the slip has no views: that is what the user is
+    // told, not the first view it lacks.
+    if (!unreadableTemplate_.empty()) {
+        ShowMessage(UnreadableTemplateMessage(unreadableTemplate_));
+        return false;
     }
     const SlipLayout l = layout();
     const int blockRows = UpDown5->Position(), blockColumns = UpDown6->Position();

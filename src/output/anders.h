@@ -105,6 +105,9 @@ private:
         std::optional<double> height, width;
     };
     StoredPaper storedPaper_;
+    // The template last loaded when it was there but could not be read;
+    // empty after a template that was read or that is missing.
+    std::string unreadableTemplate_;
 };
 
 extern TForm8* Form8;

@@ -4,8 +4,6 @@
 #include "generator/CalculationWindow.h"
 #include "platform/rtl/Random.h"
 
-#include <functional>
-
 namespace {
 
 class CalculationStop : public CalculationWindow {};
@@ -18,18 +16,7 @@ TEST_F(CalculationStop, AStopTextLikeTheIdleCaptionNeitherBlocksAStartNorAStop) 
     EXPECT_FALSE(empty(0));
     EXPECT_EQ(f().RunningCommand(), TForm1::LongCommand::None);
 
-    impossibleFilters();
-    f().UpDown7->SetPosition(30000);
-    int dispatches = 0;
-    std::function<void()> clickAfterAFew = [&] {
-        if (++dispatches == 50)
-            f().BitBtn4->Click();
-        else
-            h.platform.onProcessMessages(clickAfterAFew);
-    };
-    h.platform.onProcessMessages(clickAfterAFew);
-    calculate();
-    EXPECT_EQ(dispatches, 50);
+    EXPECT_EQ(calculateAndStopWhileRunning(), 50);
     EXPECT_EQ(f().BitBtn4->Caption(), "Tipps berechnen");
     for (int r = 0; r < kTipRows; ++r) EXPECT_TRUE(empty(r)) << r;
 }

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -57,4 +58,20 @@ protected:
         f().UpDown2->SetPosition(21);
     }
     void calculate() { f().BitBtn4->Click(); }
+    // A long run that finds nothing, stopped by a second click on the
+    // button at the 50th dispatch of messages; the dispatches seen.
+    int calculateAndStopWhileRunning() {
+        impossibleFilters();
+        f().UpDown7->SetPosition(30000);
+        int dispatches = 0;
+        std::function<void()> clickAfterAFew = [&] {
+            if (++dispatches == 50)
+                f().BitBtn4->Click();
+            else
+                h.platform.onProcessMessages(clickAfterAFew);
+        };
+        h.platform.onProcessMessages(clickAfterAFew);
+        calculate();
+        return dispatches;
+    }
 };

@@ -120,18 +120,7 @@ TEST_F(TipCalculation, TheHitLabelsBelongToTheShownDrawWhenTheHistoryFiltersMove
 
 TEST_F(TipCalculation, ASecondClickStopsTheRun) {
     startWithHistory();
-    impossibleFilters();
-    f().UpDown7->SetPosition(30000);
-    int dispatches = 0;
-    std::function<void()> clickAfterAFew = [&] {
-        if (++dispatches == 50)
-            f().BitBtn4->Click();
-        else
-            h.platform.onProcessMessages(clickAfterAFew);
-    };
-    h.platform.onProcessMessages(clickAfterAFew);
-    calculate();
-    EXPECT_EQ(dispatches, 50);
+    EXPECT_EQ(calculateAndStopWhileRunning(), 50);
     EXPECT_EQ(f().BitBtn4->Caption(), "Tipps berechnen");
     EXPECT_EQ(status(), "Tipps wurden neu berechnet");
     for (int r = 0; r < kTipRows; ++r) EXPECT_TRUE(empty(r));

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -149,4 +150,41 @@ TEST_F(ListView, TheWidestLineDecidesHowFarTheListScrollsSideways) {
     list->Items().Delete(1);
     settle();
     EXPECT_FALSE(view()->horizontalScrollBar()->isVisible());
+}
+
+TEST_F(ListView, ChangesHeldDuringALongCommandReachTheViewTogether) {
+    const std::string wide(200, 'W');
+    struct Case {
+        const char* what;
+        std::vector<std::string> before;
+        std::function<void(TStringList&)> change;
+        bool sideways;  // whether the lines after it scroll sideways
+    };
+    const Case cases[] = {
+        {"two lines replaced", {"a", "b", "c", "d"},
+         [&](TStringList& l) {
+             l.SetStrings(0, wide);
+             l.SetStrings(3, "e");
+         },
+         true},
+        {"the wide line deleted, one added, one replaced", {wide, "b", "c", "d"},
+         [](TStringList& l) {
+             l.Delete(0);
+             l.Add("z");
+             l.SetStrings(1, "q");
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        TStringList lines;
+        for (const std::string& line : c.before) lines.Add(line);
+        list->Items().Assign(lines);
+        settle();
+        platform.LongCommandStarted();
+        c.change(list->Items());
+        platform.LongCommandEnded();
+        settle();
+        EXPECT_EQ(shownLines(), heldLines()) << c.what;
+        EXPECT_EQ(view()->horizontalScrollBar()->isVisible(), c.sideways) << c.what;
+    }
 }

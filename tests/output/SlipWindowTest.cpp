@@ -285,6 +285,17 @@ TEST_F(SlipWindow, ATemplateThatIsThereButUnreadableIsNamed) {
             ASSERT_EQ(h.platform.messages.size(), 1u) << c.what;
             EXPECT_EQ(h.platform.messages[0].text, message) << c.what;
             EXPECT_EQ(slip.Edit4->Text(), "77") << c.what;
+
+            // Placing and printing name the template too, and print nothing.
+            h.platform.printedPages.clear();
+            for (TBitBtn* button : {slip.BitBtn3, slip.BitBtn1}) {
+                h.platform.messages.clear();
+                h.platform.answerMessage(IDOK);
+                button->Click();
+                ASSERT_EQ(h.platform.messages.size(), 1u) << c.what << " " << button->Name();
+                EXPECT_EQ(h.platform.messages[0].text, message) << c.what << " " << button->Name();
+            }
+            EXPECT_TRUE(h.platform.printedPages.empty()) << c.what;
         });
     }
 }

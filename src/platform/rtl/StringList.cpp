@@ -71,15 +71,6 @@ void TStringList::Assign(const TStringList& other) {
     changed();
 }
 
-void TStringList::Assign(TStringList&& other) {
-    if (this == &other) return;
-    lines_ = std::move(other.lines_);
-    other.lines_.clear();
-    encoding_ = other.encoding_;
-    changed();
-    other.changed();
-}
-
 void TStringList::Reserve(int count) {
     const std::size_t wanted = static_cast<std::size_t>(std::max(count, 0));
     if (lines_.empty() && lines_.capacity() > 2 * wanted + 1024) std::vector<std::string>().swap(lines_);

@@ -7,6 +7,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/TextEncoding.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -42,8 +43,6 @@ public:
         return *this;
     }
     void Assign(const TStringList& other);
-    // Takes the other list's lines and encoding without copying them.
-    void Assign(TStringList&& other);
 
     int Count() const { return static_cast<int>(lines_.size()); }
     // Room for this many lines, for a list filled line by line to a known
@@ -97,6 +96,9 @@ public:
     // uses it to update its view, LastChange() saying what changed.
     std::function<void()> OnChange;
     const TStringListChange& LastChange() const { return lastChange_; }
+    // How many changes were reported: a view that missed some (its
+    // control's changes held back and shown together) takes the list whole.
+    std::uint64_t ChangeCount() const { return changeCount_; }
 
     // Between these the changes are not reported one by one: the last
     // EndUpdate reports them as one change of the whole list, if any.
@@ -114,6 +116,7 @@ private:
             return;
         }
         lastChange_ = change;
+        ++changeCount_;
         if (OnChange) OnChange();
     }
     void checkIndex(int index, int limit) const;
@@ -123,6 +126,7 @@ private:
     std::vector<std::string> lines_;
     TEncoding encoding_ = TEncoding::Ansi;
     TStringListChange lastChange_;
+    std::uint64_t changeCount_ = 0;
     int updating_ = 0;
     bool pending_ = false;
 };
