@@ -59,9 +59,7 @@ QIcon GlyphIcon(const std::string& name, const QWidget& widget) {
 QString FitButtonCaption(QAbstractButton& button, const std::string& caption, const QFont& font, int minPixels) {
     const QString whole = ToQt(caption);
     FittedCaption fit = FitCaption(whole, true, font, minPixels, FitsOnOneLine(ButtonTextRoom(button)));
-    QFont shown = font;
-    shown.setPixelSize(fit.pixelSize);
-    button.setFont(shown);
+    button.setFont(fit.fontFrom(font));
     button.setText(fit.text);
     // A cut that took the accelerator's letter keeps its key all the same.
     if (fit.elided && button.shortcut().isEmpty()) button.setShortcut(QKeySequence::mnemonic(whole));
@@ -247,14 +245,7 @@ void RadioGroupPeer::fitCaptions() {
     const TRadioGroup& g = group();
     const QFont font = ToQFont(g.Font());
     const int minPixels = minimumCaptionPixels();
-    const QString title = WithoutAccelerators(g.Caption());
-    constexpr int kTitleMargin = 8;
-    FittedCaption fit = FitCaption(title, false, font, minPixels, FitsOnOneLine(g.Width() - 2 * kTitleMargin));
-    QFont titleFont = font;
-    titleFont.setPixelSize(fit.pixelSize);
-    groupBox()->setFont(titleFont);
-    groupBox()->setTitle(fit.text);
-    setCaptionCut(fit.elided ? title : QString());
+    setCaptionCut(FitGroupBoxTitle(*groupBox(), WithoutAccelerators(g.Caption()), font, g.Width(), minPixels));
     for (int i = 0; i < static_cast<int>(buttons_.size()) && i < g.Items().Count(); ++i) {
         QRadioButton* b = buttons_[static_cast<size_t>(i)];
         b->setToolTip(FitButtonCaption(*b, g.Items()[i], font, minPixels));

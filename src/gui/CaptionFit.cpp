@@ -1,9 +1,12 @@
 #include "gui/CaptionFit.h"
 
+#include "gui/Text.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -21,6 +24,8 @@ namespace {
 constexpr QChar kEllipsis(0x2026);
 // Room kept free beside a push button's text, so it does not touch the frame.
 constexpr int kButtonPadding = 2;
+// The style's margin on either side of a group box's title.
+constexpr int kTitleMargin = 8;
 
 int PixelSizeOf(const QFont& font) {
     if (font.pixelSize() > 0) return font.pixelSize();
@@ -76,20 +81,7 @@ TextFits FitsWrapped(QSize room) {
 }
 
 QString VisibleText(const QString& caption, bool mnemonics) {
-    if (!mnemonics || !caption.contains(u'&')) return caption;
-    QString shown;
-    shown.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&') {
-            if (i + 1 < caption.size() && caption[i + 1] == u'&') {
-                shown += u'&';
-                ++i;
-            }
-            continue;
-        }
-        shown += caption[i];
-    }
-    return shown;
+    return mnemonics ? WithoutAccelerators(caption) : caption;
 }
 
 FittedCaption FitCaption(const QString& caption, bool mnemonics, const QFont& font, int minPixelSize,
@@ -147,6 +139,13 @@ int ButtonTextRoom(const QAbstractButton& button) {
         return button.width() - 2 * frame - 2 * kButtonPadding - icon;
     }
     return style->subElementRect(QStyle::SE_PushButtonContents, &option, &button).width() - 2 * kButtonPadding - icon;
+}
+
+QString FitGroupBoxTitle(QGroupBox& box, const QString& title, const QFont& font, int width, int minPixelSize) {
+    FittedCaption fit = FitCaption(title, false, font, minPixelSize, FitsOnOneLine(width - 2 * kTitleMargin));
+    box.setFont(fit.fontFrom(font));
+    box.setTitle(fit.text);
+    return fit.elided ? title : QString();
 }
 
 QString ToolTipWith(const QString& wholeCaption, const QString& hint) {

@@ -11,6 +11,7 @@
 #include <functional>
 
 class QAbstractButton;
+class QGroupBox;
 class QWidget;
 
 namespace gui {
@@ -19,6 +20,12 @@ struct FittedCaption {
     QString text;       // what the widget is given (accelerator marks kept where they survive)
     int pixelSize = 0;  // the font's pixel size to draw it in
     bool elided = false;
+
+    // `base` at the size the caption is drawn in.
+    QFont fontFrom(QFont base) const {
+        base.setPixelSize(pixelSize);
+        return base;
+    }
 };
 
 // Whether a text, as it is drawn (accelerator marks removed), fits in a font.
@@ -45,6 +52,11 @@ QString VisibleText(const QString& caption, bool mnemonics);
 // The width a button leaves for its text: its contents without the frame,
 // the indicator of a check box or radio button, or the icon beside the text.
 int ButtonTextRoom(const QAbstractButton& button);
+
+// Gives a group box `width` pixels wide its title within the frame, in the
+// box's font or smaller, or cut; the controls in the box keep fonts of
+// their own. Returns the whole title when it is drawn cut, else nothing.
+QString FitGroupBoxTitle(QGroupBox& box, const QString& title, const QFont& font, int width, int minPixelSize);
 
 // The tooltip of a control: the whole caption when it is drawn cut, then
 // the hint.

@@ -39,9 +39,8 @@ PanelPeer::PanelPeer(TPanel& panel) : ControlPeer(panel, new PanelWidget) {
 
 namespace {
 
-// Room kept free inside a panel's bevel and beside a group box's title.
+// Room kept free inside a panel's bevel.
 constexpr int kPanelPadding = 2;
-constexpr int kTitleMargin = 8;
 
 }  // namespace
 
@@ -51,9 +50,7 @@ void PanelPeer::syncText() {
     const QFont font = ToQFont(panel().Font());
     const int room = panel().Width() - 2 * (w->frameWidth() + kPanelPadding);
     FittedCaption fit = FitCaption(whole, false, font, minimumCaptionPixels(), FitsOnOneLine(room));
-    QFont shown = font;
-    shown.setPixelSize(fit.pixelSize);
-    w->setCaption(fit.text, shown);
+    w->setCaption(fit.text, fit.fontFrom(font));
     setCaptionCut(fit.elided ? whole : QString());
 }
 
@@ -75,18 +72,9 @@ GroupBoxPeer::GroupBoxPeer(TGroupBox& box) : ControlPeer(box, new QGroupBox) {
 
 QGroupBox* GroupBoxPeer::groupBox() const { return static_cast<QGroupBox*>(widget()); }
 
-// The title shrinks with the box's font; the controls in the box have
-// fonts of their own.
 void GroupBoxPeer::syncText() {
-    const QString whole = WithoutAccelerators(box().Caption());
-    const QFont font = ToQFont(box().Font());
-    FittedCaption fit =
-        FitCaption(whole, false, font, minimumCaptionPixels(), FitsOnOneLine(box().Width() - 2 * kTitleMargin));
-    QFont shown = font;
-    shown.setPixelSize(fit.pixelSize);
-    groupBox()->setFont(shown);
-    groupBox()->setTitle(fit.text);
-    setCaptionCut(fit.elided ? whole : QString());
+    setCaptionCut(FitGroupBoxTitle(*groupBox(), WithoutAccelerators(box().Caption()), ToQFont(box().Font()),
+                                   box().Width(), minimumCaptionPixels()));
 }
 
 void GroupBoxPeer::syncFont() {

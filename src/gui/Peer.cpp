@@ -128,8 +128,7 @@ void ControlPeer::tellNeighbours() {
     const TWinControl* parent = c.Parent();
     if (!parent) return;
     for (TControl* other : parent->ControlList()) {
-        bool beside = other->Top() < c.Top() + c.Height() && c.Top() < other->Top() + other->Height();
-        if (other == &c || other->Left() >= c.Left() || !beside) continue;
+        if (other == &c || other->Left() >= c.Left() || !SideBySide(*other, c)) continue;
         if (auto* peer = dynamic_cast<ControlPeer*>(PeerOf(other))) peer->neighbourChanged();
     }
 }

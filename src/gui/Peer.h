@@ -51,6 +51,12 @@ private:
 Peer* PeerOf(const TComponent* component);
 QWidget* PeerWidget(const TComponent* component);
 
+// Whether two controls share a row: some line across the parent meets both.
+// A label grows towards the next control it shares a row with on its right.
+inline bool SideBySide(const TControl& a, const TControl& b) {
+    return a.Top() < b.Top() + b.Height() && b.Top() < a.Top() + a.Height();
+}
+
 // The peer of a visible control: geometry, visibility, enabled state, font,
 // colours, cursor and hint, the mouse events every control has, and the
 // widgets of the controls on it.

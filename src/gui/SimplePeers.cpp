@@ -34,8 +34,7 @@ int LabelPeer::room() const {
     int room = std::max(parent->ClientWidth() - l.Left(), 0);
     for (const TControl* other : parent->ControlList()) {
         if (other == &l || !other->Visible() || other->Left() <= l.Left()) continue;
-        bool beside = other->Top() < l.Top() + l.Height() && l.Top() < other->Top() + other->Height();
-        if (beside) room = std::min(room, other->Left() - l.Left() - kNeighbourGap);
+        if (SideBySide(*other, l)) room = std::min(room, other->Left() - l.Left() - kNeighbourGap);
     }
     return std::max(room, 0);
 }
@@ -55,8 +54,7 @@ void LabelPeer::syncBounds() {
         width = std::min(std::max(width, natural), limit);
         fit = FitCaption(whole, false, font, minimumCaptionPixels(), FitsOnOneLine(width));
     }
-    QFont shown = font;
-    shown.setPixelSize(fit.pixelSize);
+    const QFont shown = fit.fontFrom(font);
     qtLabel()->setFont(shown);
     // A smaller line sits on the baseline of the full-size one, in line
     // with the captions beside it.

@@ -2,8 +2,8 @@
 
 namespace gui {
 
-QString WithoutAccelerators(const std::string& caption) {
-    QString text = ToQt(caption);
+QString WithoutAccelerators(const QString& text) {
+    if (!text.contains(u'&')) return text;
     QString shown;
     shown.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -13,7 +13,8 @@ inline std::string FromQt(const QString& s) { return s.toUtf8().toStdString(); }
 
 // A caption as a label shows it: "&" marks the next letter as the
 // accelerator and is not shown, "&&" shows one "&".
-QString WithoutAccelerators(const std::string& caption);
+QString WithoutAccelerators(const QString& caption);
+inline QString WithoutAccelerators(const std::string& caption) { return WithoutAccelerators(ToQt(caption)); }
 
 // The part of a hint before "|": what the tooltip shows.
 QString ShortHint(const std::string& hint);
