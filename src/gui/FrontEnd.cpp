@@ -8,10 +8,10 @@
 #include "gui/QtTranslation.h"
 #include "gui/ReportPreviewPeer.h"
 
-#include <QDialog>
-
 #include "platform/forms/Application.h"
 #include "platform/rtl/FileUtils.h"
+
+#include <QDialog>
 
 namespace gui {
 
