@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the program and runs the benchmarks that time long commands in the
-# real window, each several times: on an X server of its own (Xvfb with a
+# Builds the program and runs the benchmarks that time long commands and the
+# start in the real window, each several times: on an X server of its own (Xvfb with a
 # simple window manager) and offscreen. Prints the figures; times nothing
 # against a limit.
 #
@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 runs="${1:-3}"
 scripts/setup.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$(nproc)" --target window_calculation_bench window_backtest_bench
+cmake --build build -j "$(nproc)" --target window_calculation_bench window_backtest_bench window_start_bench
 
 display=":$((90 + RANDOM % 100))"
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp &
@@ -23,7 +23,7 @@ DISPLAY="$display" openbox >/dev/null 2>&1 &
 wm=$!
 sleep 1
 
-for bench in window_calculation_bench window_backtest_bench; do
+for bench in window_calculation_bench window_backtest_bench window_start_bench; do
   for platform in xcb offscreen; do
     for i in $(seq "$runs"); do
       echo "== $bench, $platform, run $i"

@@ -11,6 +11,8 @@
 #include "platform/forms/Application.h"
 #include "platform/rtl/FileUtils.h"
 
+#include <QDialog>
+
 namespace gui {
 
 int RunFrontEnd(int argc, char** argv, const std::string& programFolder,
@@ -35,7 +37,15 @@ int RunFrontEnd(int argc, char** argv, const std::string& programFolder,
         AttachApplication(application);
         Guarded([&] { createWindows(application); });
         if (!application.MainForm) return 1;
-        if (!application.Terminated()) Guarded([&] { application.MainForm->ShowForm(); });
+        if (!application.Terminated()) {
+            // The update at start blocks on its first request right away:
+            // its first paint waits for the window to come on screen, so the
+            // window shows the date being fetched and can take the Escape
+            // that stops the update.
+            platform.MainWindowComingUp(WindowOf(*application.MainForm));
+            Guarded([&] { application.MainForm->ShowForm(); });
+            platform.MainWindowComingUp(nullptr);
+        }
         if (!application.Terminated()) exitCode = qt.exec();
     }  // the windows and their widgets go while Qt is still there
     return exitCode;

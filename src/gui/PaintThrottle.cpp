@@ -1,6 +1,7 @@
 #include "gui/PaintThrottle.h"
 
 #include "gui/Peer.h"
+#include "gui/WindowOnScreen.h"
 
 #include "platform/forms/Form.h"
 
@@ -8,12 +9,16 @@
 #include <QEvent>
 
 #include <algorithm>
+#include <utility>
 
 namespace gui {
 
 namespace {
 
 PaintThrottle* holding = nullptr;
+
+// How long a paint waits for a window just shown to come on screen.
+constexpr std::chrono::milliseconds kOnScreenWait{500};
 
 // The changes that may wait, in the order a peer shows them: the text
 // before the lines and items, the items before the one selected, the place
@@ -65,6 +70,18 @@ void PaintThrottle::processMessages() {
 
 void PaintThrottle::paint() {
     flushAll_ = true;
+    if (comingUp_ && longCommands_ > 0) {
+        // Waits once: a window the window system keeps off screen costs no
+        // more than the one wait.
+        QPointer<QWidget> window = std::exchange(comingUp_, nullptr);
+        if (!OnScreen(*window) && window->isVisible()) {
+            WaitUntilOnScreen(*window, kOnScreenWait, &timer_);
+            // The paints on its coming up may be recent; the state asked
+            // for is shown now all the same.
+            flush();
+            return;
+        }
+    }
     if (recent()) {
         hold(nullptr);
         return;

@@ -42,6 +42,11 @@ public:
     // Paints what changed in the visible windows, now or at the end of the
     // interval.
     void paint();
+    // The window being shown at the program's start: the first paint a
+    // long command asks for while it is not yet on screen waits for it (a
+    // few hundred ms at most) and then shows everything, so the command's
+    // state is on screen before the command blocks. nullptr: no window.
+    void awaitOnScreen(QWidget* window) { comingUp_ = window; }
     // The timer that makes the paints held back.
     const QObject* timer() const { return &timer_; }
 
@@ -89,6 +94,7 @@ private:
     bool flushing_ = false;
     bool flushAll_ = false;
     std::vector<QPointer<QWidget>> held_;
+    QPointer<QWidget> comingUp_;
 
     int longCommands_ = 0;
     int modal_ = 0;

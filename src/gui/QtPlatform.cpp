@@ -180,6 +180,8 @@ void QtPlatform::ProcessMessages() { paints_->processMessages(); }
 
 void QtPlatform::Repaint() { paints_->paint(); }
 
+void QtPlatform::MainWindowComingUp(QWidget* window) { paints_->awaitOnScreen(window); }
+
 void QtPlatform::ProcessMessagesFor(TControl& control) {
     OneControlInput filter(WidgetOf(control), [&control] {
         if (control.Visible() && control.Enabled()) control.Click();

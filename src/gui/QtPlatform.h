@@ -53,6 +53,9 @@ public:
     bool PageSetupDialog(TPageSettings& paper) override;
 
     const std::string& ProgramFolder() const { return programFolder_; }
+    // The main window is being shown at the start (nullptr once it is): a
+    // long command its showing starts first paints once it is on screen.
+    void MainWindowComingUp(QWidget* window);
 
 protected:
     // The window a dialog belongs to: the active one, else the main window.

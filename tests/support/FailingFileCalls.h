@@ -1,8 +1,7 @@
 #pragma once
-// Faults put into the runtime's file writes and closes while the object
-// lives, for the files whose path begins with a given one (a file and the
-// temporary files beside it); every other file is written and closed as
-// usual.
+// Faults put into the runtime's file writes, closes and reads while the
+// object lives, for the files whose path begins with a given one (a file and
+// the temporary files beside it); every other file is handled as usual.
 //
 //     FailingWrite full(history, 40);   // 40 bytes go in, then the disk is full
 //     FailingClose close(history);      // a read handle's close reports EIO
@@ -38,105 +37,93 @@ inline std::string Resolved(const std::string& path) {
     return std::string(folder) + path.substr(slash);
 }
 
+// What every fault shares while it is in place: the watched path, the
+// error it reports and how often it struck; the call it stands in for goes
+// back when it ends.
+template <class Fault, class Function, Function (*Set)(Function)>
+class FileFault {
+public:
+    FileFault(const std::string& prefix, int code) {
+        prefix_ = Resolved(prefix);
+        code_ = code;
+        failures_ = 0;
+        previous_ = Set(&Fault::call);
+    }
+    ~FileFault() { Set(previous_); }
+    FileFault(const FileFault&) = delete;
+    FileFault& operator=(const FileFault&) = delete;
+
+    // How many calls were refused.
+    static int Failures() { return failures_; }
+
+protected:
+    static bool watched(int fd) { return Watched(fd, prefix_); }
+    // A refused call: -1 with the fault's error.
+    static int refuse() {
+        ++failures_;
+        errno = code_;
+        return -1;
+    }
+
+private:
+    static inline std::string prefix_;
+    static inline int code_ = 0;
+    static inline int failures_ = 0;
+    Function previous_;
+};
+
 } // namespace failing_file_calls
 
 // Lets `allowed` bytes reach the watched files, the last write cut short
 // where the budget ends, as a disk that fills up; every later write fails
 // with `code`.
-class FailingWrite {
+class FailingWrite
+    : public failing_file_calls::FileFault<FailingWrite, WriteFunction, &SetWriteFunction> {
 public:
-    FailingWrite(const std::string& prefix, std::size_t allowed, int code = ENOSPC) {
-        prefix_ = failing_file_calls::Resolved(prefix);
+    FailingWrite(const std::string& prefix, std::size_t allowed, int code = ENOSPC) : FileFault(prefix, code) {
         left_ = allowed;
-        code_ = code;
-        failures_ = 0;
-        previous_ = SetWriteFunction(&write);
     }
-    ~FailingWrite() { SetWriteFunction(previous_); }
-    FailingWrite(const FailingWrite&) = delete;
-    FailingWrite& operator=(const FailingWrite&) = delete;
-
-    // How many writes were refused.
-    static int Failures() { return failures_; }
 
 private:
-    static ssize_t write(int fd, const void* data, std::size_t bytes, off_t offset) {
-        if (!failing_file_calls::Watched(fd, prefix_)) return ::pwrite(fd, data, bytes, offset);
-        if (left_ == 0) {
-            ++failures_;
-            errno = code_;
-            return -1;
-        }
+    friend FileFault;
+    static ssize_t call(int fd, const void* data, std::size_t bytes, off_t offset) {
+        if (!watched(fd)) return ::pwrite(fd, data, bytes, offset);
+        if (left_ == 0) return refuse();
         const std::size_t n = bytes < left_ ? bytes : left_;
         const ssize_t done = ::pwrite(fd, data, n, offset);
         if (done > 0) left_ -= static_cast<std::size_t>(done);
         return done;
     }
-    static inline std::string prefix_;
     static inline std::size_t left_ = 0;
-    static inline int code_ = ENOSPC;
-    static inline int failures_ = 0;
-    WriteFunction previous_;
 };
 
 // The close of a handle opened for reading only reports `code`, as a file
 // system may report a late failure at the close; the handle is closed all
 // the same. Handles opened for writing close as usual.
-class FailingClose {
+class FailingClose
+    : public failing_file_calls::FileFault<FailingClose, CloseFunction, &SetCloseFunction> {
 public:
-    explicit FailingClose(const std::string& prefix, int code = EIO) {
-        prefix_ = failing_file_calls::Resolved(prefix);
-        code_ = code;
-        failures_ = 0;
-        previous_ = SetCloseFunction(&close);
-    }
-    ~FailingClose() { SetCloseFunction(previous_); }
-    FailingClose(const FailingClose&) = delete;
-    FailingClose& operator=(const FailingClose&) = delete;
-
-    static int Failures() { return failures_; }
+    explicit FailingClose(const std::string& prefix, int code = EIO) : FileFault(prefix, code) {}
 
 private:
-    static int close(int fd) {
-        const bool fail =
-            failing_file_calls::Watched(fd, prefix_) && (::fcntl(fd, F_GETFL) & O_ACCMODE) == O_RDONLY;
+    friend FileFault;
+    static int call(int fd) {
+        const bool fail = watched(fd) && (::fcntl(fd, F_GETFL) & O_ACCMODE) == O_RDONLY;
         const int result = ::close(fd);
-        if (!fail) return result;
-        ++failures_;
-        errno = code_;
-        return -1;
+        return fail ? refuse() : result;
     }
-    static inline std::string prefix_;
-    static inline int code_ = EIO;
-    static inline int failures_ = 0;
-    CloseFunction previous_;
 };
 
 // Every read of a watched text file fails with `code`, as a damaged disk or
 // a file system gone away would: the file is there but cannot be read.
-class FailingRead {
+class FailingRead
+    : public failing_file_calls::FileFault<FailingRead, ReadFunction, &SetReadFunction> {
 public:
-    explicit FailingRead(const std::string& prefix, int code = EIO) {
-        prefix_ = failing_file_calls::Resolved(prefix);
-        code_ = code;
-        failures_ = 0;
-        previous_ = SetReadFunction(&read);
-    }
-    ~FailingRead() { SetReadFunction(previous_); }
-    FailingRead(const FailingRead&) = delete;
-    FailingRead& operator=(const FailingRead&) = delete;
-
-    static int Failures() { return failures_; }
+    explicit FailingRead(const std::string& prefix, int code = EIO) : FileFault(prefix, code) {}
 
 private:
-    static ssize_t read(int fd, void* data, std::size_t bytes) {
-        if (!failing_file_calls::Watched(fd, prefix_)) return ::read(fd, data, bytes);
-        ++failures_;
-        errno = code_;
-        return -1;
+    friend FileFault;
+    static ssize_t call(int fd, void* data, std::size_t bytes) {
+        return watched(fd) ? refuse() : ::read(fd, data, bytes);
     }
-    static inline std::string prefix_;
-    static inline int code_ = EIO;
-    static inline int failures_ = 0;
-    ReadFunction previous_;
 };

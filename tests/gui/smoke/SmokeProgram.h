@@ -79,7 +79,10 @@ inline int RunProgram(
         argc, argv, folder,
         [&](TApplication& app) {
             CreateProgram(app);
-            QTimer::singleShot(0, [&] { drive(); });
+            // A timer's tick, not a queued call: the update at start holds
+            // every tick until it ends, while a queued call would run inside
+            // it (while the window comes on screen).
+            QTimer::singleShot(1, [&] { drive(); });
         },
         platform);
 }

@@ -2,7 +2,8 @@
 // the stand-in host: it runs while the tip page is shown and its stop
 // button sits on the database page. Escape, pressed while the host holds a
 // request, ends the update before its next request, and while the request
-// waits the status bar shows the date being fetched.
+// waits the status bar shows the date being fetched. The window is on
+// screen and shows that date before the first request goes out.
 
 #include "app/LottoZahlen.h"
 #include "gui/Attach.h"
@@ -78,11 +79,14 @@ public:
             tipPageShown = Form1->PageControl1->ActivePage() == Form1->TabSheet1;
         }
         SmokePlatform::Repaint();
+        if (QWindow* w = window) exposed = w->isExposed();
     }
 
     std::atomic<QWindow*> window{nullptr};
     std::atomic<const QInputDevice*> keyboard{nullptr};
     bool tipPageShown = false;
+    // Whether the window was on screen after the last paint asked for.
+    std::atomic<bool> exposed{false};
 };
 
 }  // namespace
@@ -152,5 +156,66 @@ TEST(UpdateStopSmoke, EscapeStopsTheUpdateAtStartFromTheTipPage) {
     for (const StatusPaints::Paint& p : shown)
         if (p.panel == 1) status = p.text;
     EXPECT_EQ(status, fetched) << "the status bar while the request waited";
+    TRegistry::SetHiveFolder("");
+}
+
+// The host holds the very first request: the window came on screen and
+// painted the date being fetched before the request went out, and Escape
+// pressed meanwhile ends the update after it.
+TEST(UpdateStopSmoke, TheWindowIsOnScreenBeforeTheFirstRequestAndEscapeStopsIt) {
+    TempDir program, config;
+    writeDraws(program.file("ZahlenEU.dat"), SyntheticHistory(30, EncodeDate(2025, 1, 14)));
+    TRegistry::SetHiveFolder(config.home());
+    StandInHost host;
+    HostOverride first{"STELLIX_HOST1", host.BaseUrl()};
+    // Offscreen unless told otherwise (an X server, to look at it there).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    StatusPaints paints;
+    std::atomic<UpdatePlatform*> platform{nullptr};
+    std::atomic<int> served{0};
+    std::vector<StatusPaints::Paint> shown;
+    bool exposed = false;
+    host.Handle("/lotto/stellix.asp", [&](const RecordedRequest&) {
+        if (++served == 1) {
+            // What was on screen as the request went out.
+            UpdatePlatform* p = platform;
+            shown = paints.sofar();
+            exposed = p->exposed;
+            if (QWindow* window = p->window)
+                QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, 0,
+                                                                  0, 0, QString(), false, 1, p->keyboard));
+            QThread::msleep(300);
+        }
+        return StandInReply::Text("20250101,16,29,32,36,41,7,9");
+    });
+
+    bool drove = false;
+    std::function<void()> drive = [&] {
+        TForm1& f = *Form1;
+        EXPECT_FALSE(f.LongCommandRunning());
+        EXPECT_TRUE(f.BitBtn1->Enabled());
+        drove = true;
+        f.Close();
+    };
+    int exitCode = smoke::RunProgram(program.path().string(), drive, [&](Platform& qt) {
+        qApp->installEventFilter(&paints);
+        auto wrapped = std::make_unique<UpdatePlatform>(qt);
+        platform = wrapped.get();
+        return wrapped;
+    });
+
+    EXPECT_TRUE(drove);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_TRUE(exposed) << "the window was not on screen at the first request";
+    std::string status;
+    for (const StatusPaints::Paint& p : shown)
+        if (p.panel == 1) status = p.text;
+    EXPECT_EQ(status, "Fr 17.01.25") << "status panel 1 as painted before the first request";
+
+    const std::vector<RecordedRequest> requests = host.Requests();
+    ASSERT_EQ(requests.size(), 1u) << "the update went on after Escape";
+    EXPECT_EQ(requests[0].Query, "Programm=Stellix&Datum=20250117");
+    EXPECT_EQ(readFileBytes(program.file("ZahlenEU.dat")).size(), 31u * 32u);
     TRegistry::SetHiveFolder("");
 }
