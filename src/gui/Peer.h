@@ -96,6 +96,9 @@ protected:
     // The smallest pixel size the control's caption may shrink to: a part
     // of the window's font, so every caption of a window stays readable.
     int minimumCaptionPixels() const;
+    // Tells the labels on its left in its row that what it takes of the row
+    // changed (it appeared, went, or drew nothing before).
+    void tellNeighbours();
 
     // Passes the user's input (a combination of Input's kinds) from the
     // widget or one of its parts on to the control.
@@ -104,7 +107,6 @@ protected:
 private:
     void attachChildren();
     void attachOwned();
-    void tellNeighbours();
     void cascadeHint();
 
     QPointer<QWidget> widget_;

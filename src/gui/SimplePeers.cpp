@@ -25,6 +25,13 @@ namespace {
 // Kept free between a grown label and the control it stops at.
 constexpr int kNeighbourGap = 3;
 
+// A transparent label without a caption draws nothing (the ticket number's
+// while none is stored): the label on its left may grow over it.
+bool DrawsNothing(const TControl& control) {
+    const auto* label = dynamic_cast<const TLabel*>(&control);
+    return label && label->Transparent && label->Caption().empty();
+}
+
 }  // namespace
 
 int LabelPeer::room() const {
@@ -33,7 +40,7 @@ int LabelPeer::room() const {
     if (!parent) return l.Width();
     int room = std::max(parent->ClientWidth() - l.Left(), 0);
     for (const TControl* other : parent->ControlList()) {
-        if (other == &l || !other->Visible() || other->Left() <= l.Left()) continue;
+        if (other == &l || !other->Visible() || other->Left() <= l.Left() || DrawsNothing(*other)) continue;
         if (SideBySide(*other, l)) room = std::min(room, other->Left() - l.Left() - kNeighbourGap);
     }
     return std::max(room, 0);
@@ -68,6 +75,12 @@ void LabelPeer::syncBounds() {
 void LabelPeer::syncText() {
     qtLabel()->setWordWrap(label().WordWrap);
     syncBounds();
+    // Given a caption, or without one again, it takes or leaves the room of
+    // the label on its left.
+    if (const bool blank = DrawsNothing(label()); blank != blank_) {
+        blank_ = blank;
+        tellNeighbours();
+    }
 }
 
 void LabelPeer::syncFont() {

@@ -32,6 +32,8 @@ protected:
 private:
     // The width the label may take from its left edge.
     int room() const;
+
+    bool blank_ = true;
 };
 
 // An image shows its picture file at the top left, unscaled.

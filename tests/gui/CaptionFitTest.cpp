@@ -146,6 +146,31 @@ TEST_F(CaptionFitPeer, ALabelGrowsUpToTheControlOnItsRight) {
     EXPECT_EQ(row->Width(), 40);  // the control keeps its own size
 }
 
+// The cross sum and the ticket number beside it, as on the tip page: the
+// sum's figure stays in view while no ticket number is shown.
+TEST_F(CaptionFitPeer, ALabelGrowsOverALabelThatDrawsNothing) {
+    TLabel* sum = form->Create<TLabel>("Label13");
+    sum->SetParent(tipPage);
+    sum->SetBounds(10, 150, 100, 16);
+    TLabel* ticket = form->Create<TLabel>("Losnummer");
+    ticket->SetParent(tipPage);
+    ticket->SetBounds(80, 150, 68, 16);
+    auto* shown = widgetOf<QLabel>(*sum);
+    ASSERT_NE(shown, nullptr);
+    const std::string caption = "Somme des numéros :  103";
+    const QString whole = QString::fromStdString(caption);
+    sum->SetCaption(caption);
+    ASSERT_GT(QFontMetrics(shown->font()).horizontalAdvance(whole), 80);
+    EXPECT_EQ(shown->text(), whole);
+
+    ticket->SetCaption("1234567");
+    EXPECT_LT(shown->geometry().right(), 80);
+    EXPECT_TRUE(shown->text().endsWith(kEllipsis));
+
+    ticket->SetCaption("");
+    EXPECT_EQ(shown->text(), whole);
+}
+
 TEST_F(CaptionFitPeer, TheMenuBarShowsEveryMenuInASmallerFontWhenTheyAreTooWide) {
     for (const char* caption : {"&Ziehungsdaten aus dem Netz", "&Berechnen der Tipps", "&Abgeben beim Anbieter"}) {
         auto* item = form->Create<TMenuItem>(std::string("Menu") + caption[1]);
