@@ -90,7 +90,11 @@ TEST_F(LongCommandPaint, TheCursorTakesTheLastOfManyQuickChanges) {
             platform.ScreenCursorChanged(crDefault);
         }
         platform.ScreenCursorChanged(last);
-        QTest::qWait(80);
+        // The last change is shown by the next frame; the wait ends on it.
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            const QCursor* now = QApplication::overrideCursor();
+            return last == crDefault ? now == nullptr : now && now->shape() == Qt::WaitCursor;
+        }, 5000));
         const QCursor* shown = QApplication::overrideCursor();
         if (last == crDefault) {
             EXPECT_EQ(shown, nullptr);

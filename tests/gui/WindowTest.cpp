@@ -34,6 +34,13 @@ protected:
     }
 };
 
+// Lets Qt deliver events until the window system has answered, for at most
+// five seconds; false when it never did.
+template <class Condition>
+bool waitFor(Condition done) {
+    return QTest::qWaitFor(done, 5000);
+}
+
 int menuBarHeight(QDialog* w) {
     auto* bar = w->findChild<QMenuBar*>();
     return bar && bar->isVisible() ? bar->height() : 0;
@@ -86,8 +93,12 @@ TEST_F(Window, MaximisingAndRestoringKeepsTheNormalSize) {
     settle();
     QSize normal = window()->size();
 
+    // A window manager answers a state change when it gets to it: each step
+    // waits for the window system's answer before the next, or a late answer
+    // to the maximising would undo the restoring.
     form->SetWindowState(TWindowState::wsMaximized);
-    settle();
+    EXPECT_TRUE(waitFor([&] { return window()->isMaximized() && window()->size() != normal &&
+                                     form->Width() == window()->width(); }));
     EXPECT_TRUE(window()->isMaximized());
     EXPECT_EQ(form->WindowState(), TWindowState::wsMaximized);
     // The form has the size the window system gave the window.
@@ -95,14 +106,15 @@ TEST_F(Window, MaximisingAndRestoringKeepsTheNormalSize) {
     EXPECT_EQ(form->Height(), window()->height() - menuBarHeight(window()) + 78);
 
     window()->showNormal();
-    settle();
+    EXPECT_TRUE(waitFor([&] { return form->WindowState() == TWindowState::wsNormal && window()->size() == normal &&
+                                     form->Width() == 500; }));
     EXPECT_EQ(form->WindowState(), TWindowState::wsNormal);
     EXPECT_EQ(window()->size(), normal);
     EXPECT_EQ(form->Width(), 500);
     EXPECT_EQ(form->Height(), 420);
 
     window()->showMinimized();
-    settle();
+    EXPECT_TRUE(waitFor([&] { return form->WindowState() == TWindowState::wsMinimized; }));
     EXPECT_EQ(form->WindowState(), TWindowState::wsMinimized);
 }
 
@@ -218,8 +230,7 @@ TEST_F(Window, LongRunsPaintAtAFrameRateAndAnswerClicksAtOnce) {
     int duringRun = counter.paints;
     status->SetPanelText(1, "fertig");
     platform.Repaint();
-    QTest::qWait(60);
-    EXPECT_GT(counter.paints, duringRun) << "the last status is painted after the run";
+    EXPECT_TRUE(waitFor([&] { return counter.paints > duringRun; })) << "the last status is painted after the run";
 
     auto* button = form->Create<TButton>("Button1");
     button->SetParent(tipPage);

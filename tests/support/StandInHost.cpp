@@ -181,20 +181,26 @@ void StandInHost::ClearRequests() {
 }
 
 std::string ClosedPortUrl() {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    if (fd < 0) throw std::runtime_error("no socket");
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    addr.sin_port = 0;
-    socklen_t len = sizeof addr;
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len) != 0) {
-        ::close(fd);
-        throw std::runtime_error("no loopback port");
-    }
-    const int port = ntohs(addr.sin_port);
-    ::close(fd);  // bound but never listening: connections are refused
+    // The port stays bound, never listening, for the life of the test
+    // program: connections to it are refused, and no other test program can
+    // take it for a listening host meanwhile, nor can a connection pick it as
+    // its own source port and end up connected to itself. A port merely
+    // found free and let go could be either by the time it is asked.
+    static const int port = [] {
+        const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0) throw std::runtime_error("no socket");
+        sockaddr_in addr{};
+        addr.sin_family = AF_INET;
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        addr.sin_port = 0;
+        socklen_t len = sizeof addr;
+        if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
+            ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len) != 0) {
+            ::close(fd);
+            throw std::runtime_error("no loopback port");
+        }
+        return static_cast<int>(ntohs(addr.sin_port));  // fd kept open on purpose
+    }();
     return "http://127.0.0.1:" + std::to_string(port);
 }
 

@@ -85,7 +85,8 @@ private:
     int port_ = 0;
 };
 
-// "http://127.0.0.1:<port>" of a port on which nothing listens.
+// "http://127.0.0.1:<port>" of a port on which nothing listens; the test
+// program holds it for its whole life, so it stays closed.
 std::string ClosedPortUrl();
 
 // Sets an environment variable for the life of the object and puts the
