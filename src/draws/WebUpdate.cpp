@@ -11,6 +11,7 @@
 #include "platform/rtl/FileUtils.h"
 
 #include <cerrno>
+#include <exception>
 #include <optional>
 
 namespace {
@@ -70,6 +71,7 @@ void TForm1::TippwerkClick(TObject* Sender) {
     LongCommandScope running(*this, LongCommand::DrawUpdate);
 
     bool stored = false;
+    std::exception_ptr writeFailure;
     {
         UpdateRun run(*this);
         const std::string path = Home + ZahlenFile;
@@ -103,21 +105,32 @@ void TForm1::TippwerkClick(TObject* Sender) {
             if (result.StatusCode < 400) {
                 RichEdit1->Lines().SetText(result.Body);
                 HttpCli1->Disconnect();
-                for (const std::string& line : RichEdit1->Lines()) {
-                    const std::optional<DrawUpdateValues> values = ParseDrawUpdateLine(line);
-                    if (!values) {
-                        badLine = true;
-                        break;
+                const std::string lastStored = Label29->Caption();
+                bool replyStored = false;
+                try {
+                    for (const std::string& line : RichEdit1->Lines()) {
+                        const std::optional<DrawUpdateValues> values = ParseDrawUpdateLine(line);
+                        if (!values) {
+                            badLine = true;
+                            break;
+                        }
+                        Label29->SetCaption(FormatDateTime("DDD dd.mm.yy", requested) + "   ");
+                        file.Write(DrawUpdateRecord(requested, *values));
+                        replyStored = true;
                     }
-                    Label29->SetCaption(FormatDateTime("DDD dd.mm.yy", requested) + "   ");
-                    file.Write(DrawUpdateRecord(requested, *values));
-                    stored = true;
+                    // The reply's draws are in the file before the next
+                    // request: a crash or a kill later loses none of them.
+                    file.Commit();
+                    stored = stored || replyStored;
+                } catch (const EInOutError&) {
+                    // A write that fails takes the whole reply back out and
+                    // ends the update at this date, so the next one asks for
+                    // it again; the window still shows the newest stored
+                    // draw before the error is reported.
+                    Label29->SetCaption(lastStored);
+                    writeFailure = std::current_exception();
+                    break;
                 }
-                // The reply's draws are in the file before the next request:
-                // a crash or a kill later loses none of them. A write that
-                // fails takes the whole reply back out and ends the update
-                // with the error, so the next one asks for this date again.
-                file.Commit();
             }
             if (badLine) {
                 ShowMessage(ReplyForMessage(RichEdit1->Lines()));
@@ -128,16 +141,16 @@ void TForm1::TippwerkClick(TObject* Sender) {
             Application->Services().ProcessMessagesFor(*SpeedButton8);
         }
         HttpCli1->Disconnect();
-        run.Close();
+        if (!writeFailure) run.Close();
     }
     Label35->SetCaption(Label29->Caption());
 
     SpeedButton5Click(Sender);
     Gewinn = Komplettcheck();
-    if (Gewinnzahlen->Visible()) {
-        Gewinn = Listengewinncheck();
-        if (stored && TipListCallsForWinnings(Gewinnzahlen->Items(), Zahl)) auswertungClick(Sender);
-    }
+    if (Gewinnzahlen->Visible()) Gewinn = Listengewinncheck();
+    if (writeFailure) std::rethrow_exception(writeFailure);
+    if (Gewinnzahlen->Visible() && stored && TipListCallsForWinnings(Gewinnzahlen->Items(), Zahl))
+        auswertungClick(Sender);
 }
 
 void TForm1::Aktualisieren1Click(TObject* Sender) { TippwerkClick(Sender); }

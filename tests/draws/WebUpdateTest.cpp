@@ -262,6 +262,12 @@ TEST_F(WebUpdate, AFailedWriteTakesTheReplyBackAndTheNextUpdateAsksAgain) {
     EXPECT_EQ(storedDates(), (std::vector<std::string>{"20250131", "20250204"}));
     ASSERT_EQ(w.h.platform.messages.size(), 1u);
     EXPECT_EQ(w.h.platform.messages[0].text, "E/A-Fehler " + std::to_string(ENOSPC));
+    // The window shows the newest draw that is really stored, as after any
+    // other end of the update.
+    EXPECT_EQ(f.Datum1, D(2025, 2, 4));
+    EXPECT_EQ(Ymd(f.DateTimePicker1->Date()), "20250204");
+    EXPECT_EQ(f.Label29->Caption().substr(0, 11), "Di 04.02.25");
+    EXPECT_EQ(f.Label35->Caption(), f.Label29->Caption());
     expectIdle();
 
     host.ClearRequests();
