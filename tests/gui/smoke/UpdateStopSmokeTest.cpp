@@ -89,6 +89,26 @@ public:
     std::atomic<bool> exposed{false};
 };
 
+// The text a panel showed in its last paint among `paints`.
+std::string lastPainted(const std::vector<StatusPaints::Paint>& paints, int panel) {
+    std::string text;
+    for (const StatusPaints::Paint& p : paints)
+        if (p.panel == panel) text = p.text;
+    return text;
+}
+
+// Runs the program on the update platform, with every status panel paint
+// noted in `paints`; `platform` points at the platform while it runs.
+int runWatched(const TempDir& program, const std::function<void()>& drive, StatusPaints& paints,
+               std::atomic<UpdatePlatform*>& platform) {
+    return smoke::RunProgram(program.path().string(), drive, [&](Platform& qt) {
+        qApp->installEventFilter(&paints);
+        auto wrapped = std::make_unique<UpdatePlatform>(qt);
+        platform = wrapped.get();
+        return wrapped;
+    });
+}
+
 }  // namespace
 
 TEST(UpdateStopSmoke, EscapeStopsTheUpdateAtStartFromTheTipPage) {
@@ -137,12 +157,7 @@ TEST(UpdateStopSmoke, EscapeStopsTheUpdateAtStartFromTheTipPage) {
         drove = true;
         f.Close();
     };
-    int exitCode = smoke::RunProgram(program.path().string(), drive, [&](Platform& qt) {
-        qApp->installEventFilter(&paints);
-        auto wrapped = std::make_unique<UpdatePlatform>(qt);
-        platform = wrapped.get();
-        return wrapped;
-    });
+    int exitCode = runWatched(program, drive, paints, platform);
 
     EXPECT_TRUE(drove);
     EXPECT_EQ(exitCode, 0);
@@ -152,10 +167,7 @@ TEST(UpdateStopSmoke, EscapeStopsTheUpdateAtStartFromTheTipPage) {
     // Both replies were stored, the held one too.
     EXPECT_EQ(readFileBytes(program.file("ZahlenEU.dat")).size(), 32u * 32u);
 
-    std::string status;
-    for (const StatusPaints::Paint& p : shown)
-        if (p.panel == 1) status = p.text;
-    EXPECT_EQ(status, fetched) << "the status bar while the request waited";
+    EXPECT_EQ(lastPainted(shown, 1), fetched) << "the status bar while the request waited";
     TRegistry::SetHiveFolder("");
 }
 
@@ -198,20 +210,12 @@ TEST(UpdateStopSmoke, TheWindowIsOnScreenBeforeTheFirstRequestAndEscapeStopsIt) 
         drove = true;
         f.Close();
     };
-    int exitCode = smoke::RunProgram(program.path().string(), drive, [&](Platform& qt) {
-        qApp->installEventFilter(&paints);
-        auto wrapped = std::make_unique<UpdatePlatform>(qt);
-        platform = wrapped.get();
-        return wrapped;
-    });
+    int exitCode = runWatched(program, drive, paints, platform);
 
     EXPECT_TRUE(drove);
     EXPECT_EQ(exitCode, 0);
     EXPECT_TRUE(exposed) << "the window was not on screen at the first request";
-    std::string status;
-    for (const StatusPaints::Paint& p : shown)
-        if (p.panel == 1) status = p.text;
-    EXPECT_EQ(status, "Fr 17.01.25") << "status panel 1 as painted before the first request";
+    EXPECT_EQ(lastPainted(shown, 1), "Fr 17.01.25") << "status panel 1 as painted before the first request";
 
     const std::vector<RecordedRequest> requests = host.Requests();
     ASSERT_EQ(requests.size(), 1u) << "the update went on after Escape";
