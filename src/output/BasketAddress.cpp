@@ -1,5 +1,6 @@
 #include "output/BasketAddress.h"
 
+#include "output/TipFileFormat.h"
 #include "platform/net/Url.h"
 #include "platform/rtl/Convert.h"
 
@@ -86,16 +87,11 @@ std::vector<std::string> ListLineBasketFields(std::string_view line) {
 
 std::optional<BasketTip> CheckedBasketTip(const std::vector<std::string>& fields, int starMax) {
     if (fields.size() != 7) return std::nullopt;
-    std::array<int, 7> n{};
-    for (std::size_t i = 0; i < 7; ++i) {
-        n[i] = tipNumber(fields[i]);
-        const int max = i < 5 ? 50 : starMax;
-        if (n[i] < 1 || n[i] > max) return std::nullopt;
-    }
-    for (std::size_t i = 0; i < 5; ++i)
-        for (std::size_t j = i + 1; j < 5; ++j)
-            if (n[i] == n[j]) return std::nullopt;
-    if (n[5] == n[6]) return std::nullopt;
+    std::array<int, 5> numbers{};
+    std::array<int, 2> stars{};
+    for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] = tipNumber(fields[i]);
+    for (std::size_t i = 0; i < stars.size(); ++i) stars[i] = tipNumber(fields[5 + i]);
+    if (!TipNumbersValid(numbers, stars, starMax)) return std::nullopt;
     BasketTip tip;
     std::copy(fields.begin(), fields.end(), tip.begin());
     return tip;

@@ -1,7 +1,7 @@
 #include "output/ClickScript.h"
 
 #include <algorithm>
-#include <set>
+#include <array>
 #include <string>
 #include <utility>
 
@@ -38,11 +38,11 @@ std::string takeField(std::string& rest) {
     return field;
 }
 
-bool decimalInRange(const std::string& text, int low, int high, int& value) {
-    if (text.empty() || text.size() > 9) return false;
-    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) return false;
-    value = std::stoi(text);
-    return value >= low && value <= high;
+// The number a field of decimal digits only gives; -1 for any other field.
+int decimalNumber(const std::string& text) {
+    if (text.empty() || text.size() > 9) return -1;
+    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) return -1;
+    return std::stoi(text);
 }
 
 const char* yesNo(bool yes) { return yes ? "JA" : "NEIN"; }
@@ -70,17 +70,11 @@ TipFields ScriptTipFields(std::string_view line) {
 }
 
 bool IsValidScriptTip(const TipFields& fields, int starMax) {
-    std::set<int> numbers, stars;
-    int value = 0;
-    for (size_t i = 0; i < 5; ++i) {
-        if (!decimalInRange(fields[i], 1, 50, value)) return false;
-        numbers.insert(value);
-    }
-    for (size_t i = 5; i < 7; ++i) {
-        if (!decimalInRange(fields[i], 1, starMax, value)) return false;
-        stars.insert(value);
-    }
-    return numbers.size() == 5 && stars.size() == 2;
+    std::array<int, 5> numbers{};
+    std::array<int, 2> stars{};
+    for (size_t i = 0; i < numbers.size(); ++i) numbers[i] = decimalNumber(fields[i]);
+    for (size_t i = 0; i < stars.size(); ++i) stars[i] = decimalNumber(fields[5 + i]);
+    return TipNumbersValid(numbers, stars, starMax);
 }
 
 std::vector<std::vector<TipFields>> ScriptBatches(const std::vector<TipFields>& tips) {

@@ -31,15 +31,20 @@ SlipTip ReadSlipTip(std::string_view line) {
     return tip;
 }
 
-bool SlipTipValid(const SlipTip& tip, int starMax) {
-    for (size_t i = 0; i < tip.Numbers.size(); ++i) {
-        if (tip.Numbers[i] < 1 || tip.Numbers[i] > 50) return false;
-        for (size_t j = 0; j < i; ++j)
-            if (tip.Numbers[j] == tip.Numbers[i]) return false;
+bool SlipTipValid(const SlipTip& tip, int starMax) { return TipNumbersValid(tip.Numbers, tip.Stars, starMax); }
+
+SlipTipLines ReadSlipTips(const std::vector<std::string>& lines, int starMax) {
+    SlipTipLines read;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const SlipTip tip = ReadSlipTip(lines[i]);
+        if (!SlipTipValid(tip, starMax)) {
+            read.Tips.clear();
+            read.Invalid = i;
+            return read;
+        }
+        read.Tips.push_back(tip);
     }
-    for (int star : tip.Stars)
-        if (star < 1 || star > starMax) return false;
-    return tip.Stars[0] != tip.Stars[1];
+    return read;
 }
 
 namespace {

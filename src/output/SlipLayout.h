@@ -6,6 +6,7 @@
 #include "platform/rtl/FormatSettings.h"
 
 #include <array>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -46,6 +47,14 @@ struct SlipTip {
 SlipTip ReadSlipTip(std::string_view line);
 // Five distinct numbers 1 .. 50 and two distinct stars 1 .. starMax.
 bool SlipTipValid(const SlipTip& tip, int starMax);
+
+struct SlipTipLines {
+    std::vector<SlipTip> Tips;          // every line's tip, when all are valid
+    std::optional<std::size_t> Invalid;  // else the first line that is no valid tip
+};
+// Every line read and checked, so that a slip is placed only when all of
+// them can be; a field that is no whole number raises the conversion error.
+SlipTipLines ReadSlipTips(const std::vector<std::string>& lines, int starMax);
 
 // Tips typed with blanks or TABs, and tip-list lines, as comma-separated
 // lines: each line trimmed, then on the whole text double blanks made

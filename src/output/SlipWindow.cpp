@@ -12,6 +12,7 @@
 #include "platform/rtl/FileUtils.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -91,6 +92,12 @@ std::string slotName(const std::string& kind, int index, int slot) {
     return kind + std::to_string(index) + "_" + std::to_string(slot);
 }
 
+// The views of slot t: its five numbers, then its two stars.
+std::array<std::string, 7> slotViews(int t) {
+    return {slotName("Zahl", 1, t),  slotName("Zahl", 2, t),  slotName("Zahl", 3, t), slotName("Zahl", 4, t),
+            slotName("Zahl", 5, t),  slotName("Stern", 1, t), slotName("Stern", 2, t)};
+}
+
 }  // namespace
 
 std::string TForm8::Home() const {
@@ -122,7 +129,7 @@ void TForm8::FormShow(TObject* Sender) {
     const bool loaded = loadTemplate();
     frxReport1.PrepareReport();
     if (!loaded) {
-        frxPreview1->Refresh();
+        failWithEmptySlip(UnreadableTemplateMessage(unreadableTemplate_));
         Button1Click(Sender);
         return;
     }
@@ -212,57 +219,70 @@ bool TForm8::loadTemplate() {
     if (!picture.empty())
         if (TReportPage* page = frxReport1.FindPage("Page1")) page->SetBackPicture(picture);
     unreadableTemplate_ = readable ? std::string() : path;
-    if (!readable) ShowMessage(UnreadableTemplateMessage(path));
     return readable;
 }
 
-bool TForm8::missingView(const std::string& name) {
-    if (frxReport1.FindMemoView(name)) return false;
-    ShowMessage("Fehler kann Feld " + name + " nicht finden");
-    return true;
+std::string TForm8::firstMissingView(int slots) const {
+    for (int t = 1; t <= slots; ++t)
+        for (const std::string& name : slotViews(t))
+            if (!frxReport1.FindMemoView(name)) return name;
+    return {};
+}
+
+void TForm8::failWithEmptySlip(const std::string& message) {
+    // The box is read against the slip behind it: that slip shows no marks,
+    // neither an earlier placement's nor this one's.
+    clearSlots();
+    frxPreview1->Refresh();
+    ShowMessage(message);
 }
 
 void TForm8::clearSlots() {
     const int slots = SlotsToClear(UpDown5->Position(), UpDown6->Position(), TippanzahlMax);
-    for (int t = 1; t <= slots; ++t) {
-        for (int k = 1; k <= 5; ++k)
-            if (TReportMemoView* view = frxReport1.FindMemoView(slotName("Zahl", k, t))) view->Text.clear();
-        for (int s = 1; s <= 2; ++s)
-            if (TReportMemoView* view = frxReport1.FindMemoView(slotName("Stern", s, t))) view->Text.clear();
-    }
+    for (int t = 1; t <= slots; ++t)
+        for (const std::string& name : slotViews(t))
+            if (TReportMemoView* view = frxReport1.FindMemoView(name)) view->Text.clear();
 }
 
 bool TForm8::Tippsetzen() {
     // Every slot is emptied first, so that no slip shows marks of an
     // earlier one, and an empty tip page gives an empty slip.
     clearSlots();
-    // A placement that stops on an error leaves no marks at all: a partly
-    // filled slip is never shown as if it were the slip to print.
-    struct Failed {
-        TForm8& form;
-        bool placed = false;
-        ~Failed() {
-            if (placed) return;
-            form.clearSlots();
-            form.frxPreview1->Refresh();
-        }
-    } failed{*this};
     std::vector<std::string> lines;
     for (const std::string& line : Memo1->Lines())
         if (!Trim(line).empty()) lines.push_back(line);
     if (lines.empty()) {
         frxPreview1->Refresh();
-        failed.placed = true;
         return true;
     }
     // Without its template the slip has no views: that is what the user is
     // told, not the first view it lacks.
     if (!unreadableTemplate_.empty()) {
-        ShowMessage(UnreadableTemplateMessage(unreadableTemplate_));
+        failWithEmptySlip(UnreadableTemplateMessage(unreadableTemplate_));
         return false;
     }
-    const SlipLayout l = layout();
+    // Every line and every view the slips need are checked before the first
+    // mark is set: a placement that cannot finish asks nothing and prints
+    // nothing, and a slip is never offered when a later line is bad.
+    SlipTipLines read;
+    try {
+        read = ReadSlipTips(lines, MaxEuroZahl);
+    } catch (...) {
+        frxPreview1->Refresh();
+        throw;
+    }
+    if (read.Invalid) {
+        failWithEmptySlip("Ungültiger Tipp: " + lines[*read.Invalid]);
+        return false;
+    }
     const int blockRows = UpDown5->Position(), blockColumns = UpDown6->Position();
+    const int slotsUsed = static_cast<int>(std::min(lines.size(), static_cast<size_t>(blockRows * blockColumns)));
+    if (const std::string missing = firstMissingView(slotsUsed); !missing.empty()) {
+        failWithEmptySlip("Fehler kann Feld " + missing + " nicht finden");
+        return false;
+    }
+
+    const SlipLayout l = layout();
     const std::string mark = Zeichen->Text();
     const int size = fontsize->Position();
     auto put = [&](const std::string& name, MarkPlace place) {
@@ -274,24 +294,12 @@ bool TForm8::Tippsetzen() {
     };
 
     int t = 1, k = 1, j = 1;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const SlipTip tip = ReadSlipTip(lines[i]);
-        // A mark goes only on a field the tip names: a line out of range
-        // ends the placement before any of its marks is set.
-        if (!SlipTipValid(tip, MaxEuroZahl)) {
-            ShowMessage("Ungültiger Tipp: " + lines[i]);
-            return false;
-        }
-        for (int field = 1; field <= 5; ++field) {
-            const std::string name = slotName("Zahl", field, t);
-            if (missingView(name)) return false;
-            put(name, NumberMarkPlace(l, k, j, tip.Numbers[static_cast<size_t>(field - 1)]));
-        }
-        for (int s = 1; s <= 2; ++s) {
-            const std::string name = slotName("Stern", s, t);
-            if (missingView(name)) return false;
-            put(name, StarMarkPlace(l, k, j, tip.Stars[static_cast<size_t>(s - 1)]));
-        }
+    for (size_t i = 0; i < read.Tips.size(); ++i) {
+        const SlipTip& tip = read.Tips[i];
+        for (int field = 1; field <= 5; ++field)
+            put(slotName("Zahl", field, t), NumberMarkPlace(l, k, j, tip.Numbers[static_cast<size_t>(field - 1)]));
+        for (int s = 1; s <= 2; ++s)
+            put(slotName("Stern", s, t), StarMarkPlace(l, k, j, tip.Stars[static_cast<size_t>(s - 1)]));
         ++t;
         if (++j > blockColumns) {
             j = 1;
@@ -300,11 +308,8 @@ bool TForm8::Tippsetzen() {
         if (k > blockRows) {
             t = j = k = 1;
             frxPreview1->Refresh();
-            if (oeffnen) {
-                failed.placed = true;
-                return true;
-            }
-            if (i + 1 < lines.size()) {
+            if (oeffnen) return true;
+            if (i + 1 < read.Tips.size()) {
                 if (Application->MessageBox("Diesen Schein Drucken?", "Drucken", MB_YESNO) == IDYES)
                     frxPreview1->Print();
                 clearSlots();
@@ -312,7 +317,6 @@ bool TForm8::Tippsetzen() {
         }
     }
     frxPreview1->Refresh();
-    failed.placed = true;
     return true;
 }
 
@@ -321,7 +325,7 @@ void TForm8::BitBtn2Click(TObject*) {
     const bool loaded = loadTemplate();
     frxReport1.PrepareReport();
     if (!loaded) {
-        frxPreview1->Refresh();
+        failWithEmptySlip(UnreadableTemplateMessage(unreadableTemplate_));
         return;
     }
     const LayoutShape shape{UpDown1->Position(), UpDown2->Position(), UpDown7->Position(),
@@ -334,8 +338,7 @@ void TForm8::BitBtn2Click(TObject*) {
         },
         shape);
     if (!measured.Missing.empty()) {
-        missingView(measured.Missing);
-        frxPreview1->Refresh();
+        failWithEmptySlip("Fehler kann Feld " + measured.Missing + " nicht finden");
         return;
     }
     const SlipLayout& l = measured.Layout;

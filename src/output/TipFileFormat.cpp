@@ -42,6 +42,17 @@ std::string joined(const TipFields& texts, size_t first, size_t count) {
 
 }  // namespace
 
+bool TipNumbersValid(const std::array<int, 5>& numbers, const std::array<int, 2>& stars, int starMax) {
+    for (size_t i = 0; i < numbers.size(); ++i) {
+        if (numbers[i] < 1 || numbers[i] > 50) return false;
+        for (size_t j = 0; j < i; ++j)
+            if (numbers[j] == numbers[i]) return false;
+    }
+    for (int star : stars)
+        if (star < 1 || star > starMax) return false;
+    return stars[0] != stars[1];
+}
+
 std::string TipFileLine(const TipFields& texts) {
     std::string line;
     for (size_t i = 0; i < texts.size(); ++i) {

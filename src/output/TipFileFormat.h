@@ -14,6 +14,11 @@
 // A tip's seven texts: five main numbers, star 1, star 2.
 using TipFields = std::array<std::string, 7>;
 
+// What every command that hands tips on (the slip, the robot, the basket)
+// asks of a tip: five distinct main numbers 1 .. 50 and two distinct stars
+// 1 .. starMax.
+bool TipNumbersValid(const std::array<int, 5>& numbers, const std::array<int, 2>& stars, int starMax);
+
 // The save dialog's entries; the export is the second one.
 inline constexpr const char* kSaveFilter = "Tippdatei|*.zlt|Win2Day-Datei|*.pcs";
 inline constexpr const char* kLoadFilter = "Tippdatei|*.zlt|Textdatei|*.txt";

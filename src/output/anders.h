@@ -89,12 +89,16 @@ private:
     void takeLayoutFromControls();
     SlipLayout layout() const;
     // Template and background as the opening and the measurement find them;
-    // false, after saying so, when the template is there but unreadable.
+    // false when the template is there but unreadable.
     bool loadTemplate();
     // Reads the stored layout into the controls; true when the key exists.
     bool readStoredLayout();
-    // The message for a view the template lacks; false when it is there.
-    bool missingView(const std::string& name);
+    // The first view of slots 1 .. slots the report lacks; empty when it
+    // has them all.
+    std::string firstMissingView(int slots) const;
+    // Shows the message over a slip without marks: a failed action leaves
+    // none behind.
+    void failWithEmptySlip(const std::string& message);
     // Empties the marks of every slot a slip of this layout holds.
     void clearSlots();
     void numberPreviewSize();

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,10 +34,13 @@ public:
     };
     std::vector<Message> messages;
     bool terminated = false;
+    // Answers a box, and may look at the windows while it is up; without
+    // it every box is answered with OK.
+    std::function<int(const Message&)> answer;
 
     int MessageBox(const std::string& text, const std::string& caption, int flags) override {
         messages.push_back({text, caption, flags});
-        return IDOK;
+        return answer ? answer(messages.back()) : IDOK;
     }
     TFormatSettings UserFormatSettings() override { return TFormatSettings::German(); }
     void Terminate() override { terminated = true; }

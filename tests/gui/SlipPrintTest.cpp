@@ -2,11 +2,13 @@
 // real print dialog (answered here with "Print to File (PDF)"), the page as
 // the printer gets it. The PDF is rasterised at 96 dots an inch, one pixel
 // a page unit, and a mark is looked for where the layout puts it. After a
-// placement that fails, the button opens no dialog at all.
+// placement that fails, the button opens no dialog at all, and the error
+// stands over a slip without marks.
 
 #include "GuiFixture.h"
 
 #include "gui/Attach.h"
+#include "gui/ReportPreviewPeer.h"
 #include "output/anders.h"
 #include "support/TempDir.h"
 
@@ -22,6 +24,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -122,4 +125,55 @@ TEST_F(SlipPrint, DruckenPrintsTheMarksWhereTheLayoutPutsThem) {
     EXPECT_FALSE(dialogCameUp);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, "Ungültiger Tipp: 1,2,3,4,51,1,2");
+}
+
+TEST_F(SlipPrint, ABadLastLineOffersNoSlipAndTheErrorStandsOverAnEmptySlip) {
+    gui::RegisterReportPreviewPeer();  // the preview as the program paints it
+    TForm8 slip(form);
+    slip.FormCreate(nullptr);
+    slip.MaxEuroZahl = 12;
+    slip.Reportvorlage->SetText(std::string(SLIP_TEMPLATE_DIR) + "/EM_France.fr3");
+    slip.BitBtn2Click(nullptr);
+    gui::Show(slip);
+    settle();
+    QWidget* preview = gui::WidgetOf(*slip.frxPreview1);
+    ASSERT_NE(preview, nullptr);
+    const QImage emptySlip = preview->grab().toImage();
+
+    // An earlier placement leaves its marks in the preview.
+    slip.Memo1->Lines().Add("3,11,19,27,44,2,9");
+    QTest::mouseClick(widgetOf<QPushButton>(*slip.BitBtn3), Qt::LeftButton);
+    settle();
+    ASSERT_NE(preview->grab().toImage(), emptySlip) << "the placement shows no marks";
+
+    // Six good lines fill the first slip of five and start a second; the
+    // seventh is bad. Every print question would be answered with "Ja".
+    slip.Memo1->Lines().Clear();
+    for (const char* tip : {"1,2,3,4,5,1,2", "6,7,8,9,10,3,4", "11,12,13,14,15,5,6", "16,17,18,19,20,7,8",
+                            "21,22,23,24,25,9,10", "26,27,28,29,30,11,12", "1,2,3,4,51,1,2"})
+        slip.Memo1->Lines().Add(tip);
+    std::optional<QImage> underTheBox;
+    platform.answer = [&](const RecordingPlatform::Message& m) {
+        if (m.flags == MB_YESNO) return IDYES;
+        underTheBox = preview->grab().toImage();
+        return IDOK;
+    };
+    bool dialogCameUp = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            dialogCameUp = true;
+            dialog->reject();
+        }
+    });
+    watch.start(10);
+    QTest::mouseClick(widgetOf<QPushButton>(*slip.BitBtn1), Qt::LeftButton);
+    settle();
+    watch.stop();
+
+    EXPECT_FALSE(dialogCameUp);
+    ASSERT_EQ(platform.messages.size(), 1u) << platform.messages[0].text;
+    EXPECT_EQ(platform.messages[0].text, "Ungültiger Tipp: 1,2,3,4,51,1,2");
+    ASSERT_TRUE(underTheBox.has_value());
+    EXPECT_EQ(*underTheBox, emptySlip) << "the box stands over the marks of a placement";
 }

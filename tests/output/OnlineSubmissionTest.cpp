@@ -6,9 +6,11 @@
 #include "output/Scriptwahl.h"
 #include "platform/registry/Registry.h"
 #include "platform/rtl/FileUtils.h"
+#include "support/FailingFileCalls.h"
 #include "support/StandInHost.h"
 
 #include <filesystem>
+#include <memory>
 
 namespace {
 
@@ -223,6 +225,25 @@ TEST_F(OnlineSubmission, ACancelledChooserStoresAndStartsNothing) {
     EXPECT_FALSE(FileExists(tipFile("20250211.zks")));
     EXPECT_TRUE(h.platform.programs.empty());
     EXPECT_EQ(registryValue(HKEY_CURRENT_USER, kRobotKey, "KronfeldZahl1"), "<none>");
+}
+
+TEST_F(OnlineSubmission, AChoiceSavedOnTheSecondTryIsNoFailure) {
+    registerRobot(HKEY_CURRENT_USER, robotFolder);
+    fillGrid(1);
+    std::shared_ptr<FailingSync> once;
+    h.platform.answerModal([&, this](TForm&) {
+        chooser.LabeledEdit2->SetText("7");
+        once = std::make_shared<FailingSync>(h.config.file("HKEY_CURRENT_USER.reg"), EIO, 1);
+        chooser.BitBtn2->Click();
+    });
+    // As the front end runs the command: what fails shows its error box.
+    Application->Invoke([&] { f.OnlineTipp->Click(); });
+    EXPECT_EQ(FailingSync::Failures(), 1);
+    once.reset();
+    EXPECT_TRUE(h.platform.messages.empty());
+    EXPECT_EQ(h.platform.programs.size(), 1u);
+    TRegistry::SetHiveFolder(h.config.home());  // what the file holds
+    EXPECT_EQ(registryValue(HKEY_CURRENT_USER, kRobotKey, "KronfeldZahl1"), "7");
 }
 
 TEST_F(OnlineSubmission, AStoredChoiceThatIsNoTextReadsEmptyAndOkStoresTextsAgain) {

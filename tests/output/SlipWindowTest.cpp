@@ -6,8 +6,13 @@
 #include "SlipWindow.h"
 
 #include "output/TipFileFormat.h"
+#include "platform/registry/Registry.h"
+#include "support/FailingFileCalls.h"
+#include "support/FailingRename.h"
 
+#include <fcntl.h>
 #include <filesystem>
+#include <memory>
 #include <sstream>
 
 namespace {
@@ -232,16 +237,21 @@ TEST_F(SlipWindow, AFailedPlacementPrintsNothingAndTheSlipShowsNoMarks) {
             ASSERT_EQ(markedSlots(), std::set<int>{1}) << c.what;
             h.platform.messages.clear();
 
-            // ... which a failed print takes away, together with its own.
-            setTips({NumberedTip(1), c.badTip});
+            // ... which a failed print takes away, together with its own. The
+            // bad line comes after a full slip: that slip is not offered, and
+            // the box stands over an empty slip.
+            std::vector<std::string> tips;
+            for (int i = 1; i <= 6; ++i) tips.push_back(NumberedTip(i));
+            tips.push_back(c.badTip);
+            setTips(tips);
+            h.platform.answerMessage(IDOK, [&] { EXPECT_TRUE(markedSlots().empty()) << c.what; });
+            const bool done = Application->Invoke([&] { slip.BitBtn1->Click(); });
+            ASSERT_EQ(h.platform.messages.size(), 1u) << c.what;
             if (c.message.empty()) {
-                EXPECT_NE(errorOf([&] { slip.BitBtn1->Click(); }).find("ist kein gültiger Integerwert"),
-                          std::string::npos)
+                EXPECT_FALSE(done) << c.what;
+                EXPECT_NE(h.platform.messages[0].text.find("ist kein gültiger Integerwert"), std::string::npos)
                     << c.what;
             } else {
-                h.platform.answerMessage(IDOK);
-                slip.BitBtn1->Click();
-                ASSERT_EQ(h.platform.messages.size(), 1u) << c.what;
                 EXPECT_EQ(h.platform.messages[0].text, c.message) << c.what;
             }
             EXPECT_TRUE(h.platform.printedPages.empty()) << c.what;
@@ -462,4 +472,70 @@ TEST_F(SlipWindow, ATipFileThatCannotBeWrittenKeepsTheWindowShut) {
     std::filesystem::create_directory(h.dir.file(DefaultTipFileName(f.DateTimePicker1->Date())));
     EXPECT_NE(errorOf([&] { f.SpeedButton27->Click(); }).find("kann nicht erstellt werden"), std::string::npos);
     EXPECT_TRUE(h.platform.modalForms.empty());
+}
+
+TEST_F(SlipWindow, TheCloseReportsOnlyALayoutThatWasNotSaved) {
+    const std::string hive = h.config.file("HKEY_CURRENT_USER.reg");
+    // The mark text as a new store finds it in the file, and whether the
+    // last value of the layout is there too.
+    auto stored = [&] {
+        TRegistry::SetHiveFolder(h.config.home());
+        TRegistry reg;
+        EXPECT_TRUE(reg.OpenKey("\\SOFTWARE\\Velmarck\\Stellix\\druck", false));
+        EXPECT_TRUE(reg.ValueExists("PaperOr"));
+        return reg.ReadString("Zeichen");
+    };
+    auto configEntries = [&] {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(h.config.home()))
+            names.push_back(entry.path().filename().string());
+        return names;
+    };
+    struct Case {
+        const char* what;
+        std::function<std::shared_ptr<void>()> arm;
+        std::function<int()> failures;
+    };
+    // Each fails once and passes on the next try.
+    const Case passing[] = {
+        {"write", [&] { return std::make_shared<FailingWrite>(hive, 0, ENOSPC, 1); },
+         [] { return FailingWrite::Failures(); }},
+        {"sync", [&] { return std::make_shared<FailingSync>(hive, EIO, 1); }, [] { return FailingSync::Failures(); }},
+        {"close", [&] { return std::make_shared<FailingClose>(hive, EIO, O_WRONLY, 1); },
+         [] { return FailingClose::Failures(); }},
+        {"rename", [] { return std::make_shared<FailingRename>(EXDEV, 1); }, [] { return FailingRename::Failures(); }},
+        {"create", [&] { return std::make_shared<FailingCreate>(hive, ENOSPC, 1); },
+         [] { return FailingCreate::Failures(); }},
+    };
+    for (const Case& c : passing) {
+        const std::string mark = std::string("nach ") + c.what;
+        std::shared_ptr<void> fault;
+        // As the front end runs the command: what fails shows its error box.
+        Application->Invoke([&] {
+            openSlip([&] {
+                slip.Zeichen->SetText(mark);
+                fault = c.arm();
+            });
+        });
+        EXPECT_EQ(c.failures(), 1) << c.what;
+        fault.reset();
+        EXPECT_TRUE(h.platform.messages.empty()) << c.what << ": " << h.platform.messages.front().text;
+        h.platform.messages.clear();
+        EXPECT_EQ(stored(), mark) << c.what;
+        EXPECT_EQ(configEntries(), std::vector<std::string>{"HKEY_CURRENT_USER.reg"}) << c.what;
+    }
+
+    // A disk that stays full: the close says so, and the file keeps the
+    // layout saved before.
+    std::shared_ptr<void> full;
+    const std::string error = errorOf([&] {
+        openSlip([&] {
+            slip.Zeichen->SetText("nie gespeichert");
+            full = std::make_shared<FailingWrite>(hive, 0);
+        });
+    });
+    EXPECT_EQ(error, "Datei \"" + hive + "\" kann nicht erstellt werden");
+    full.reset();
+    EXPECT_EQ(stored(), "nach create");
+    EXPECT_EQ(configEntries(), std::vector<std::string>{"HKEY_CURRENT_USER.reg"});
 }

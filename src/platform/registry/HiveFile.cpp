@@ -51,9 +51,15 @@ TRegistryHive LoadHiveFile(const std::string& path, const std::string& rootName,
 }
 
 void SaveHiveFile(const std::string& path, const TRegistryHive& hive, const std::string& rootName) {
-    const std::string failure = "Datei \"" + path + "\" kann nicht erstellt werden";
-    ForceDirectories(ExtractFilePath(path));
-    // On the disk before it takes the name, so that the name never points
-    // at a file whose content is still on its way.
-    if (!WriteFileAtomically(path, FormatHiveText(hive, rootName))) throw ERegistryException(failure);
+    const std::string text = FormatHiveText(hive, rootName);
+    // The user hears of a save only when the file could not be written:
+    // a try that failed leaves the old file whole, so the next one starts
+    // from where the first did.
+    for (int attempt = 0; attempt < kHiveSaveAttempts; ++attempt) {
+        ForceDirectories(ExtractFilePath(path));
+        // On the disk before it takes the name, so that the name never
+        // points at a file whose content is still on its way.
+        if (WriteFileAtomically(path, text)) return;
+    }
+    throw ERegistryException("Datei \"" + path + "\" kann nicht erstellt werden");
 }

@@ -32,8 +32,10 @@ public:
     // False when the key does not exist and may not be created, or the name
     // is not a key's; the key open before then stays open.
     bool OpenKey(const std::string& key, bool canCreate);
-    // Writes the changes made so far; raises ERegistryException when the
-    // hive file cannot be written (the key is closed all the same).
+    // Writes the changes made so far; raises ERegistryException only when
+    // the hive file could not be written, a try that failed once made
+    // again (the key is closed all the same, the changes kept for the next
+    // close).
     void CloseKey();
     bool KeyExists(const std::string& key);
 

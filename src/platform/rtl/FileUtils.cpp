@@ -17,8 +17,12 @@
 namespace fs = std::filesystem;
 
 namespace {
+int systemCreate(const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }
+
 RenameFunction renameFunction = &std::rename;
+CreateFunction createFunction = &systemCreate;
 WriteFunction writeFunction = &::pwrite;
+SyncFunction syncFunction = &::fsync;
 CloseFunction closeFunction = &::close;
 ReadFunction readFunction = &::read;
 }
@@ -26,6 +30,18 @@ ReadFunction readFunction = &::read;
 RenameFunction SetRenameFunction(RenameFunction rename) {
     RenameFunction previous = renameFunction;
     renameFunction = rename ? rename : &std::rename;
+    return previous;
+}
+
+CreateFunction SetCreateFunction(CreateFunction create) {
+    CreateFunction previous = createFunction;
+    createFunction = create ? create : &systemCreate;
+    return previous;
+}
+
+SyncFunction SetSyncFunction(SyncFunction sync) {
+    SyncFunction previous = syncFunction;
+    syncFunction = sync ? sync : &::fsync;
     return previous;
 }
 
@@ -47,9 +63,13 @@ ReadFunction SetReadFunction(ReadFunction read) {
     return previous;
 }
 
+int CreateFile(const std::string& path, int flags, mode_t mode) { return createFunction(path.c_str(), flags, mode); }
+
 ssize_t WriteAt(int fd, const void* data, std::size_t bytes, off_t offset) {
     return writeFunction(fd, data, bytes, offset);
 }
+
+int SyncFile(int fd) { return syncFunction(fd); }
 
 int CloseFile(int fd) { return closeFunction(fd); }
 
@@ -132,7 +152,7 @@ int createTempFile(const std::string& base, mode_t mode, std::string& temp) {
         seed += 0x9E3779B97F4A7C15ull * (counter.fetch_add(1) + 1);
         temp = base + ".";
         for (int i = 0; i < 6; ++i, seed /= 36) temp += digits[seed % 36];
-        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        const int fd = CreateFile(temp, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
@@ -166,7 +186,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
         }
         done += static_cast<std::size_t>(n);
     }
-    ok = ok && ::fsync(fd) == 0;
+    ok = ok && SyncFile(fd) == 0;
     int code = ok ? 0 : errno;
     if (CloseFile(fd) != 0 && ok) {
         ok = false;

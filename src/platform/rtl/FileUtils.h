@@ -21,19 +21,27 @@ bool RenameFile(const std::string& from, const std::string& to);
 using RenameFunction = int (*)(const char* from, const char* to);
 RenameFunction SetRenameFunction(RenameFunction rename);
 
-// The system calls behind the runtime's file writes and closes (the record
-// files and the whole-file saves) and its reads of whole text files. Tests
-// put failing ones in place to see what a full disk, a failed close or an
-// unreadable file leaves behind; each setter returns the one it replaced,
-// nullptr restores the system's. WriteAt, CloseFile and ReadFrom call the
-// ones in place and behave as pwrite, close and read.
+// The system calls behind the runtime's file creations, writes, syncs and
+// closes (the record files and the whole-file saves) and its reads of whole
+// text files. Tests put failing ones in place to see what a full disk, a
+// failed sync or close or an unreadable file leaves behind; each setter
+// returns the one it replaced, nullptr restores the system's. CreateFile,
+// WriteAt, SyncFile, CloseFile and ReadFrom call the ones in place and
+// behave as open (with O_CREAT among the flags), pwrite, fsync, close and
+// read.
+using CreateFunction = int (*)(const char* path, int flags, mode_t mode);
+CreateFunction SetCreateFunction(CreateFunction create);
 using WriteFunction = ssize_t (*)(int fd, const void* data, std::size_t bytes, off_t offset);
 WriteFunction SetWriteFunction(WriteFunction write);
+using SyncFunction = int (*)(int fd);
+SyncFunction SetSyncFunction(SyncFunction sync);
 using CloseFunction = int (*)(int fd);
 CloseFunction SetCloseFunction(CloseFunction close);
 using ReadFunction = ssize_t (*)(int fd, void* data, std::size_t bytes);
 ReadFunction SetReadFunction(ReadFunction read);
+int CreateFile(const std::string& path, int flags, mode_t mode);
 ssize_t WriteAt(int fd, const void* data, std::size_t bytes, off_t offset);
+int SyncFile(int fd);
 int CloseFile(int fd);
 ssize_t ReadFrom(int fd, void* data, std::size_t bytes);
 bool ForceDirectories(const std::string& path);

@@ -69,7 +69,7 @@ void TRecordFile::Reset(TFileMode mode) {
 
 void TRecordFile::Rewrite() {
     if (fd_ >= 0) Close();
-    int fd = ::open(path_.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    int fd = CreateFile(path_, O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) fail(errno);
     fd_ = fd;
     mode_ = TFileMode::ReadWrite;
@@ -105,7 +105,7 @@ void TRecordFile::DiscardWrites() {
 
 void TRecordFile::Sync() {
     Flush();
-    if (::fsync(fd_) != 0) fail(errno);
+    if (SyncFile(fd_) != 0) fail(errno);
 }
 
 void TRecordFile::flushWrites() {

@@ -1,5 +1,6 @@
 #include "RegistryFixture.h"
 
+#include "platform/registry/HiveFile.h"
 #include "platform/rtl/DateTime.h"
 #include "support/FailingFileCalls.h"
 
@@ -322,7 +323,7 @@ TEST_F(RegistryHiveFile, AFailedWriteLeavesTheOldFileWhole) {
             FailingWrite full(hivePath(), allowed);
             EXPECT_EQ(registryError([&] { reg.CloseKey(); }),
                       "Datei \"" + hivePath() + "\" kann nicht erstellt werden");
-            EXPECT_EQ(FailingWrite::Failures(), 1);
+            EXPECT_EQ(FailingWrite::Failures(), kHiveSaveAttempts);
         }
         EXPECT_EQ(readFileBytes(hivePath()), before);
         EXPECT_EQ(folderEntries(), std::vector<std::string>{"HKEY_CURRENT_USER.reg"});
