@@ -79,6 +79,9 @@ public:
     bool sortieren = false;
     bool Berechnunglaeuft = false;
     int32_t LaufMax = 100000;
+    // The attempt counter as the last calculation run left it at its end:
+    // drawing attempts and star-choice turns together.
+    int32_t LastRunAttempts = 0;
     std::string Tippsberechnen;
     int32_t Groesse = 0;
     int32_t sprache = 0;

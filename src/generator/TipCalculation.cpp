@@ -192,6 +192,7 @@ void TForm1::Label28Click(TObject*) {
         Position = shownPosition;
         Komplettcheck();
         Application->SetScreenCursor(crDefault);
+        LastRunAttempts = run.Attempts;
         StatusBar1->SetPanelText(1, Meldung(run.Attempts >= LaufMax ? 29 : 30));
         restore();
         if (run.ListTips > 0) ListenansichtOhneClick(this);

@@ -55,12 +55,15 @@ bool IsValidScriptTip(const TipFields& fields, int starMax);
 // The tips cut into scripts of twelve; no tips still make one empty script.
 std::vector<std::vector<TipFields>> ScriptBatches(const std::vector<TipFields>& tips);
 
-// The template with every placeholder filled: the slots of the batch's
-// tips with their fields, the slots after them with empty text, then the
-// day and standing-order answers ("JA"/"NEIN"), the ready sentence and the
-// tip file's path. A batch longer than twelve fills the first twelve.
-std::string FillClickScript(std::string templateText, const std::vector<TipFields>& batch, const ScriptDays& days,
-                            const std::string& tipFilePath);
+// The template with every placeholder filled, one after the other: slot by
+// slot the batch's tips with their fields ([Z1_k] ... [Z5_k], [S1_k],
+// [S2_k]), the slots after them with empty text, then the standing-order
+// and day answers ("JA"/"NEIN": [DAUER], [FR], [DI], [DIFR]), the ready
+// sentence and the tip file's path. A placeholder that a filling makes
+// with the text around it is filled too when its own turn comes later. A
+// batch longer than twelve fills the first twelve.
+std::string FillClickScript(std::string_view templateText, const std::vector<TipFields>& batch,
+                            const ScriptDays& days, const std::string& tipFilePath);
 
 // Whether a text of UTF-8 holds at most kRobotTextLimit characters.
 bool WithinRobotTextLimit(std::string_view text);

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,6 +28,23 @@ protected:
         form = Form1;
     }
     void startWithHistory(int draws = 300) { start(SyntheticHistory(draws, EncodeDate(2025, 2, 11))); }
+    // The draws the program ships, up to the harness's today.
+    void startWithShippedHistory() {
+        std::ifstream list(STELLIX_DATA_DIR "/draws.csv");
+        std::vector<DrawRecord> history;
+        std::string line;
+        std::getline(list, line);  // the header
+        while (std::getline(list, line) && line.compare(0, 10, "2025-02-11") <= 0) {
+            int v[10];
+            ASSERT_EQ(std::sscanf(line.c_str(), "%d-%d-%d,%d,%d,%d,%d,%d,%d,%d", &v[0], &v[1], &v[2], &v[3], &v[4],
+                                  &v[5], &v[6], &v[7], &v[8], &v[9]),
+                      10)
+                << line;
+            history.push_back(draw(v[0], v[1], v[2], {v[3], v[4], v[5], v[6], v[7]}, v[8], v[9]));
+        }
+        ASSERT_EQ(history.size(), 1815u);
+        start(history);
+    }
     TForm1& f() { return *form; }
 
     struct Tip {

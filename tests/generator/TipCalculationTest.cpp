@@ -6,6 +6,7 @@
 #include "platform/rtl/Random.h"
 
 #include <algorithm>
+#include <ostream>
 #include <set>
 
 namespace {
@@ -264,5 +265,92 @@ TEST_F(TipCalculation, ACountersEditShowsThePositionTheCalculationUses) {
     EXPECT_EQ(f().Edit80->Text(), "1");
     EXPECT_TRUE(empty(1));
 }
+
+// What the calculation computes from the shipped history, a lucky number
+// and the parameters, set on the parameter pages as the user sets them: the
+// twelve rows, the attempt counter, the generator's seed after the run and
+// the status line, pinned as the calculation gives them, so that a change
+// of the pool's weights, of a row test or of the star choice shows.
+struct PinnedRun {
+    const char* name;
+    std::function<void(TForm1&)> parameters;
+    const char* luckyNumber;
+    std::array<const char*, kTipRows> rows;  // the numbers, "/", the stars
+    int32_t attempts;
+    int32_t seedAfter;
+    const char* status;
+};
+
+void PrintTo(const PinnedRun& run, std::ostream* out) { *out << run.name; }
+
+class PinnedCalculation : public CalculationWindow, public ::testing::WithParamInterface<PinnedRun> {
+protected:
+    std::string rowText(int row) {
+        const Tip t = tip(row);
+        std::string text;
+        for (size_t i = 0; i < 7; ++i) text += (i == 5 ? " / " : i == 0 ? "" : " ") + t.texts[i];
+        return text == "     /  " ? "" : text;
+    }
+};
+
+const PinnedRun kPinnedRuns[] = {
+    {"Defaults",
+     [](TForm1&) {},
+     "4711",
+     {"26 27 32 38 40 / 3 7", "12 22 32 39 48 / 1 7", "1 6 8 20 34 / 3 11", "2 4 22 32 47 / 1 9",
+      "16 23 28 42 50 / 4 7", "", "", "", "", "", "", ""},
+     33,
+     -1972487687,
+     "Tipps wurden neu berechnet"},
+    {"FrequentAndOverdueNumbersFrequentPairsAndBothHistoryFilters",
+     [](TForm1& f) {
+         f.CheckBox2->Click();
+         type(*f.Edit85, "40");
+         type(*f.Edit86, "12");
+         f.CheckBox1->Click();
+         type(*f.Edit91, "2");
+         type(*f.Edit92, "10");
+         type(*f.Edit80, "12");
+     },
+     "20250211",
+     {"1 14 17 26 32 / 3 5", "5 8 23 26 31 / 9 10", "5 13 31 34 38 / 8 10", "5 28 40 42 43 / 1 10",
+      "1 13 26 31 38 / 9 12", "16 31 38 39 42 / 7 10", "9 14 20 22 31 / 2 9", "5 15 43 45 49 / 2 6",
+      "5 19 23 31 44 / 7 12", "17 24 31 34 50 / 8 11", "13 24 32 34 50 / 9 10", "5 14 17 31 49 / 7 10"},
+     1145,
+     -859822695,
+     "Tipps wurden neu berechnet"},
+    {"ALockedRowFilledInPartAndTheStarsByLeastDrawn",
+     [](TForm1& f) {
+         const char* const kept[] = {"7", "19", "33", "40"};
+         for (int i = 0; i < 4; ++i) type(*f.Row(2).Number(i), kept[i]);
+         f.Row(2).Label->Click();
+         f.RadioGroup1->SetItemIndex(1);
+         f.RadioGroup2->SetItemIndex(1);
+         type(*f.Edit80, "8");
+     },
+     "-5",
+     {"5 11 19 39 48 / 4 12", "1 5 8 22 34 / 4 12", "6 7 19 33 48 / 4 12", "14 30 32 45 50 / 4 12",
+      "14 29 32 35 50 / 4 12", "5 11 15 23 25 / 4 12", "6 7 17 22 48 / 4 12", "1 12 18 23 47 / 4 12",
+      "", "", "", ""},
+     42,
+     272291027,
+     "Tipps wurden neu berechnet"},
+};
+
+TEST_P(PinnedCalculation, TheShippedHistoryGivesTheTipsItAlwaysGave) {
+    const PinnedRun& run = GetParam();
+    startWithShippedHistory();
+    run.parameters(f());
+    h.platform.answerInput(run.luckyNumber);
+    f().SpeedButton13->Click();
+    calculate();
+    for (int r = 0; r < kTipRows; ++r) EXPECT_EQ(rowText(r), run.rows[static_cast<size_t>(r)]) << "row " << r + 1;
+    EXPECT_EQ(f().LastRunAttempts, run.attempts);
+    EXPECT_EQ(RandSeed, run.seedAfter);
+    EXPECT_EQ(status(), run.status);
+}
+
+INSTANTIATE_TEST_SUITE_P(TipCalculation, PinnedCalculation, ::testing::ValuesIn(kPinnedRuns),
+                         [](const ::testing::TestParamInfo<PinnedRun>& info) { return info.param.name; });
 
 }  // namespace

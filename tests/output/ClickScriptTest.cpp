@@ -138,15 +138,51 @@ TEST(ClickScriptFilling, GivesWhatReplacingInPlaceGave) {
         for (const char* t : templates)
             EXPECT_EQ(FillClickScript(t, batch, days, path), filledInPlace(t, batch, days, path)) << t;
 
-    // Templates mixed from placeholders and their pieces at random.
-    const char* const pieces[] = {"[",   "]",  "Z1_", "S2_", "1", "2", "_", "[Z1_1]", "[S2_2]", "[DI]", "[FR]",
-                                  "DI",  "FR", "[D",  "I]",  "x", "\n", "[Z3_12]", "[TIPPDATEI]", "[DAUER]"};
+    // Templates mixed from placeholders and their pieces at random, filled
+    // with tips as the tip file gives them and with odd fields.
+    const char* const pieces[] = {"[",    "]",      "Z1_",    "S2_",  "1",    "2",      "_",       "[Z1_1]",
+                                  "[S2_2]", "[DI]", "[FR]",   "DI",   "FR",   "[D",     "I]",      "x",
+                                  "\n",   "[Z3_12]", "[TIPPDATEI]", "[DAUER]", "[Z1_", "[S1_", "[Z5_1]", "[Z2_1]",
+                                  "[DI[",  "]FR]",  "[Z1_12]", "12]",  "7",    "[[",     "]]",      "[MELDUNGFERTIG]"};
+    std::vector<TipFields> digits;
+    for (int i = 0; i < 12; ++i) digits.push_back(tip(i % 2 == 0 ? i + 1 : 40 - i));
     std::mt19937 random(11);
-    for (int round = 0; round < 300; ++round) {
+    for (int round = 0; round < 3000; ++round) {
         std::string t;
         for (int n = static_cast<int>(random() % 40); n > 0; --n) t += pieces[random() % std::size(pieces)];
-        ASSERT_EQ(FillClickScript(t, batch, {}, path), filledInPlace(t, batch, {}, path)) << t;
+        const std::vector<TipFields> tips = round % 3 == 0 ? batch
+                                            : std::vector<TipFields>(digits.begin(), digits.begin() + random() % 13);
+        const ScriptDays days{random() % 2 == 0, random() % 2 == 0, random() % 2 == 0};
+        ASSERT_EQ(FillClickScript(t, tips, days, path), filledInPlace(t, tips, days, path)) << t;
     }
+}
+
+TEST(ClickScriptFilling, APlaceholderMadeByAFillingIsFilledWhenItsTurnComesLater) {
+    // Tip numbers are digits, so a filling never brings brackets in; but an
+    // emptied slot or a number can still join the text around it into a
+    // placeholder, and whether that one is filled depends on its turn.
+    const std::vector<TipFields> batch{{"3", "1", "25", "36", "7", "2", "9"}, tip(20)};
+    const ScriptDays friday{false, false, true};
+    struct Case {
+        const char* script;
+        const char* filled;
+    };
+    const Case cases[] = {
+        {"[Z1_[Z5_1]]", ""},              // makes [Z1_7], slot 7 is empty
+        {"[Z1_[Z2_1]]", "[Z1_1]"},        // makes [Z1_1], whose turn has passed
+        {"[S2_[Z2_1]]", "9"},             // makes [S2_1], whose turn comes later
+        {"[Z1_[Z2_1]2]", ""},             // makes [Z1_12]
+        {"[DI[Z1_12]FR]", "NEIN"},        // the empty slot 12 makes [DIFR]
+        {"[D[Z2_5]I] [FR[Z3_9]]", "NEIN JA"},
+        {"[TIPPDATEI[S1_3]]", "/p/t.zlt"},
+        {"[DI[FR]]", "[DIJA]"},
+        {"[[Z1_1]] [[DI]]", "[3] [NEIN]"},
+        {"[ [Z1_2] ]Z1_1]", "[ 20 ]Z1_1]"},
+        {"[Z1_2 [Z1_1]", "[Z1_2 3"},      // an open bracket that never closes
+        {"[Z1_[Z1_1]1]", "[Z1_31]"},      // no slot 31
+        {"[[Z3_[S1_1]]]", "[22]"},        // makes [Z3_2], then [22] is none
+    };
+    for (const Case& c : cases) EXPECT_EQ(FillClickScript(c.script, batch, friday, "/p/t.zlt"), c.filled) << c.script;
 }
 
 TEST(ClickScriptDays, TuesdayToFridayPlayFriday) {
