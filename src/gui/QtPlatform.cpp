@@ -180,6 +180,13 @@ void QtPlatform::ProcessMessages() { paints_->processMessages(); }
 
 void QtPlatform::Repaint() { paints_->paint(); }
 
+void QtPlatform::PaintWhileWaiting() {
+    // The update's stop as well waits for the request's end.
+    InputOnHold held;
+    paints_->paint();
+    paints_->processWindowEvents();
+}
+
 void QtPlatform::MainWindowComingUp(QWidget* window) { paints_->awaitOnScreen(window); }
 
 void QtPlatform::ProcessMessagesFor(TControl& control) {
