@@ -82,7 +82,19 @@ struct Look {
     bool hidden = false;   // the cover was on screen / the window was minimised
     bool painted = false;  // the area showed again what it showed before
     double ms = 0;         // from the window's uncovering or restoring to its paint
+    std::string detail;    // what the screen showed when the look gave up
 };
+
+// The pixels as a picture, for a look that failed.
+void savePicture(const std::string& path, const XScreen::Rect& area, const std::vector<std::uint32_t>& pixels) {
+    std::string data = "P6\n" + std::to_string(area.width) + " " + std::to_string(area.height) + "\n255\n";
+    for (std::uint32_t p : pixels) {
+        data.push_back(static_cast<char>((p >> 16) & 0xff));
+        data.push_back(static_cast<char>((p >> 8) & 0xff));
+        data.push_back(static_cast<char>(p & 0xff));
+    }
+    writeFileBytes(path, data);
+}
 
 // The area's pixels once they stay as they are: the windows have painted
 // everything they had to show before the look.
@@ -103,6 +115,14 @@ bool showsAgain(XScreen& screen, const XScreen::Rect& area, const std::vector<st
                 Clock::time_point from, Look& look) {
     look.painted = waitFor([&] { return screen.Grab(area) == before; }, kLookBound);
     look.ms = std::chrono::duration<double, std::milli>(Clock::now() - from).count();
+    if (!look.painted) {
+        const std::vector<std::uint32_t> after = screen.Grab(area);
+        int differ = 0;
+        for (std::size_t i = 0; i < after.size() && i < before.size(); ++i) differ += after[i] != before[i];
+        look.detail = std::to_string(differ) + " of " + std::to_string(before.size()) + " pixels differ";
+        savePicture(smoke::picture(look.what + " before.ppm"), area, before);
+        savePicture(smoke::picture(look.what + " after.ppm"), area, after);
+    }
     return look.painted;
 }
 
@@ -191,6 +211,9 @@ protected:
         // On the fixed day two draw dates are due, 7 and 11 February.
         writeDraws(program.file("ZahlenEU.dat"), SyntheticHistory(30, EncodeDate(2025, 2, 4)));
         TRegistry::SetHiveFolder(config.home());
+        // The pointer stays clear of the windows: a control under it would
+        // look different once the window has it again.
+        XScreen().MovePointer(1279, 1023);
     }
     ~RepaintWhileWaiting() override { TRegistry::SetHiveFolder(""); }
 
@@ -237,7 +260,7 @@ protected:
             made.push_back(look.what);
             EXPECT_TRUE(look.settled) << look.what << ": the window never stood still before the look";
             EXPECT_TRUE(look.hidden) << look.what << ": the window was never covered or minimised";
-            EXPECT_TRUE(look.painted) << look.what << ": not painted again within " << kLookBound.count() << " ms";
+            EXPECT_TRUE(look.painted) << look.what << ": not painted again within " << kLookBound.count() << " ms; " << look.detail;
             if (look.painted) {
                 const double bound = std::chrono::duration<double, std::milli>(kRepaintBound).count();
                 EXPECT_LT(look.ms, bound) << look.what;

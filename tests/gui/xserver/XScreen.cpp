@@ -98,6 +98,11 @@ bool XScreen::Viewable(unsigned long window) {
     return XGetWindowAttributes(x_->display, window, &attributes) && attributes.map_state == IsViewable;
 }
 
+void XScreen::MovePointer(int x, int y) {
+    XWarpPointer(x_->display, 0, x_->root, 0, 0, 0, 0, x, y);
+    XSync(x_->display, False);
+}
+
 bool XScreen::WindowManagerRuns() {
     const Atom check = XInternAtom(x_->display, "_NET_SUPPORTING_WM_CHECK", False);
     Atom type = 0;

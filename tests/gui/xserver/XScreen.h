@@ -44,6 +44,8 @@ public:
     void Restore(unsigned long window);
     // Whether the window is on screen (mapped, and its parents with it).
     bool Viewable(unsigned long window);
+    // Puts the pointer at a place on the screen.
+    void MovePointer(int x, int y);
     // Whether a window manager looks after the screen.
     bool WindowManagerRuns();
 
