@@ -244,7 +244,7 @@ HttpResult THttpClient::Request(const std::string& url) {
 
     Transfer t;
     t.curl = curl;
-    // A copy: the turn may change the client's settings for the next request.
+    // The callback as it stood when the request began.
     const std::function<void()> onWork = OnWork ? OnWork : std::function<void()>(PaintWhileWaiting);
     t.maxBody = MaxBodySize > 0 ? MaxBodySize : DefaultMaxBodySize;
     t.idleLimit = std::chrono::milliseconds(Bound(ReadTimeout, DefaultReadTimeout));
