@@ -38,7 +38,7 @@ public:
     // Paints what changed, dispatching no input.
     virtual void Repaint() = 0;
     // A call that holds the program (a web request) waits and calls this
-    // every 50 ms or so: the windows show what changed and paint again what
+    // every 25 ms or so: the windows show what changed and paint again what
     // the window system asks for (an area another window uncovered, a
     // window restored from its icon). No input, timer tick or program event
     // is handled meanwhile; they wait for the call's end.

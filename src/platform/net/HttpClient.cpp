@@ -16,7 +16,7 @@ using Clock = std::chrono::steady_clock;
 // The longest the client waits on the network before the window gets its
 // next turn: often enough that an area another window uncovers is painted
 // again before the eye notices.
-constexpr std::chrono::milliseconds kWorkInterval{50};
+constexpr std::chrono::milliseconds kWorkInterval{25};
 
 void GlobalInit() {
     static std::once_flag once;

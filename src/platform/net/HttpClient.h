@@ -80,7 +80,7 @@ public:
     int ReadTimeout = DefaultReadTimeout;
     int TotalTimeout = DefaultTotalTimeout;
     std::size_t MaxBodySize = DefaultMaxBodySize;
-    // Called while a request runs, every 50 ms or so, also while no data
+    // Called while a request runs, every 25 ms or so, also while no data
     // comes. When not set, the application's platform lets the windows
     // paint while the program waits (Platform::PaintWhileWaiting). It must
     // not start a request of its own.

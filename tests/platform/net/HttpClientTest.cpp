@@ -319,8 +319,8 @@ TEST_F(HttpClientTest, WorkCallbackRunsOftenWhileASlowReplyIsAwaited) {
 
     EXPECT_TRUE(r.Ok());
     EXPECT_EQ(r.Body, "late");
-    // About 30 turns; a loaded machine may take fewer, but no silence much
-    // longer than the turn's 50 ms.
+    // About 60 turns; a loaded machine may take fewer, but no silence much
+    // longer than the turn's 25 ms.
     EXPECT_GE(calls.size(), 10u);
     Clock::time_point previous = start;
     for (Clock::time_point call : calls) {
