@@ -43,6 +43,7 @@ public:
         QWindow* window = gui::WidgetOf(*Form1)->window()->windowHandle();
         exposed = window && window->isExposed();
     }
+    void PaintWhileWaiting() override { qt_.PaintWhileWaiting(); }
     void ProcessMessagesFor(TControl& control) override { qt_.ProcessMessagesFor(control); }
     void ScreenCursorChanged(TCursor cursor) override { qt_.ScreenCursorChanged(cursor); }
     void LongCommandStarted() override { qt_.LongCommandStarted(); }

@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev googletest
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
   libcurl4-openssl-dev libpugixml-dev libcpp-httplib-dev
-  xvfb xauth x11-utils openbox fonts-dejavu-core fonts-liberation fonts-wqy-microhei poppler-utils
+  xvfb xauth x11-utils openbox libx11-dev fonts-dejavu-core fonts-liberation fonts-wqy-microhei poppler-utils
   qt6-translations-l10n
   clang libclang-rt-14-dev llvm-14
 )

@@ -24,6 +24,7 @@ public:
     void ProcessMessages() override { qt_.ProcessMessages(); }
     void ProcessMessagesFor(TControl& control) override { qt_.ProcessMessagesFor(control); }
     void Repaint() override { qt_.Repaint(); }
+    void PaintWhileWaiting() override { qt_.PaintWhileWaiting(); }
     void ScreenCursorChanged(TCursor cursor) override { qt_.ScreenCursorChanged(cursor); }
     void LongCommandStarted() override { qt_.LongCommandStarted(); }
     void LongCommandEnded() override { qt_.LongCommandEnded(); }

@@ -24,12 +24,8 @@ public:
         form_.BitBtn1->SetEnabled(false);
         form_.SpeedButton10->SetEnabled(false);
         form_.SpeedButton8->SetVisible(true);
-        // A request blocks the window: what changed before it is painted
-        // while it waits.
-        form_.HttpCli1->OnWork = [] { Application->Services().Repaint(); };
     }
     ~UpdateRun() {
-        form_.HttpCli1->OnWork = nullptr;
         // On an error the appender's own end closes the file without
         // reporting and without the records of an unfinished reply; the
         // error that is on its way says what went wrong.

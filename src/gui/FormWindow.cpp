@@ -3,6 +3,7 @@
 #include "gui/FormPeer.h"
 
 #include "gui/CaptionFit.h"
+#include "gui/OneControlInput.h"
 
 #include <QCloseEvent>
 #include <QFontInfo>
@@ -15,6 +16,22 @@ FormWindow::FormWindow(FormPeer& peer) : QDialog(nullptr), peer_(peer), client_(
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
     setSizeGripEnabled(false);
+    // A tick after the wait: a timer's ticks wait with the program.
+    reportLater_.setSingleShot(true);
+    reportLater_.setInterval(0);
+    connect(&reportLater_, &QTimer::timeout, this, [this] {
+        peer_.windowStateChanged();
+        peer_.windowResized();
+        peer_.windowMoved();
+    });
+}
+
+void FormWindow::report(void (FormPeer::*what)()) {
+    if (InputOnHold::Active()) {
+        reportLater_.start();
+        return;
+    }
+    (peer_.*what)();
 }
 
 void FormWindow::setMenuBar(QMenuBar* bar) {
@@ -95,17 +112,17 @@ void FormWindow::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     layoutParts();
     if (menuBar_ && event->size().width() != event->oldSize().width()) fitMenuBar();
-    peer_.windowResized();
+    report(&FormPeer::windowResized);
 }
 
 void FormWindow::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
-    peer_.windowMoved();
+    report(&FormPeer::windowMoved);
 }
 
 void FormWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange) peer_.windowStateChanged();
+    if (event->type() == QEvent::WindowStateChange) report(&FormPeer::windowStateChanged);
 }
 
 } // namespace gui

@@ -3,11 +3,14 @@
 // where the form's controls sit at their designer coordinates. The close
 // box, size, position and state changes go to the form's peer, which lets
 // the form decide; Escape presses the form's cancel button, if it has one,
-// and closes nothing by itself.
+// and closes nothing by itself. While the program waits on a call that
+// holds it, the window is laid out and painted at once, but the form hears
+// of its new size, place and state only after the wait.
 
 #include <QDialog>
 #include <QMenuBar>
 #include <QPointer>
+#include <QTimer>
 
 namespace gui {
 
@@ -39,6 +42,9 @@ protected:
 private:
     void layoutParts();
     void fitMenuBar();
+    // Tells the peer of a change of size, place or state, now or after the
+    // wait.
+    void report(void (FormPeer::*what)());
 
     FormPeer& peer_;
     QWidget* client_;
@@ -46,6 +52,7 @@ private:
     int menuBarHeight_ = 0;
     bool menuFitPending_ = false;
     bool fittingMenu_ = false;
+    QTimer reportLater_;
 };
 
 } // namespace gui

@@ -84,4 +84,61 @@ bool OneControlInput::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+namespace {
+
+int onHold = 0;
+
+// The input that comes again after the wait; the rest Qt works out anew.
+bool keptForLater(QEvent::Type type) {
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::InputMethod:
+    case QEvent::Close:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+InputOnHold::InputOnHold() {
+    ++onHold;
+    qApp->installEventFilter(this);
+}
+
+InputOnHold::~InputOnHold() {
+    qApp->removeEventFilter(this);
+    --onHold;
+    // In their order: they reach their receivers once the program takes
+    // input again.
+    for (Kept& k : kept_)
+        if (k.receiver) QCoreApplication::postEvent(k.receiver.data(), k.event.release());
+}
+
+bool InputOnHold::Active() { return onHold > 0; }
+
+bool InputOnHold::eventFilter(QObject* watched, QEvent* event) {
+    // A held tick comes again with the timer's next interval.
+    if (event->type() == QEvent::Timer) return true;
+    if (kindOf(event->type()) == Kind::Other) return false;
+    // Held where it is first seen (the window, before it hands a pointer
+    // event on to a widget), so no widget sees a part of it.
+    if (keptForLater(event->type())) kept_.push_back({QPointer<QObject>(watched), std::unique_ptr<QEvent>(event->clone())});
+    return true;
+}
+
 } // namespace gui

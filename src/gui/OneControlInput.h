@@ -11,6 +11,10 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
+#include <vector>
+
+class QEvent;
 
 namespace gui {
 
@@ -29,6 +33,35 @@ private:
     QPointer<QWidget> target_;
     std::function<void()> onEscape_;
     const QObject* passing_;
+};
+
+// While installed on the application, the program waits on a call that
+// holds it (a web request) and only the windows paint: every input, the
+// close box and every timer tick are held back. What the window system
+// queues stays in its queue; an input event posted to a window or widget
+// is taken out and posted again when the filter goes, so it reaches its
+// receiver after the wait, as the window system's own input does. What Qt
+// works out again by itself (the widget under the pointer, hover, tool
+// tips, shortcuts of a key that waits) is not kept.
+class InputOnHold : public QObject {
+public:
+    InputOnHold();
+    ~InputOnHold() override;
+    InputOnHold(const InputOnHold&) = delete;
+    InputOnHold& operator=(const InputOnHold&) = delete;
+
+    // Whether one is installed: the program waits.
+    static bool Active();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Kept {
+        QPointer<QObject> receiver;
+        std::unique_ptr<QEvent> event;
+    };
+    std::vector<Kept> kept_;
 };
 
 } // namespace gui

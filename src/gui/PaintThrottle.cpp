@@ -68,6 +68,16 @@ void PaintThrottle::processMessages() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
+void PaintThrottle::processWindowEvents() {
+    ++pumping_;
+    struct Leave {
+        int& depth;
+        ~Leave() { --depth; }
+    } leave{pumping_};
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers |
+                                    QEventLoop::X11ExcludeTimers);
+}
+
 void PaintThrottle::paint() {
     flushAll_ = true;
     if (comingUp_ && longCommands_ > 0) {

@@ -39,6 +39,10 @@ public:
 
     // Dispatches the pending messages, input included.
     void processMessages();
+    // Dispatches what the window system has for the windows but its input
+    // (which stays in its queue), no timer and no socket: areas uncovered or
+    // restored are painted again, and so is what changed.
+    void processWindowEvents();
     // Paints what changed in the visible windows, now or at the end of the
     // interval.
     void paint();

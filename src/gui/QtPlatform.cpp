@@ -180,6 +180,15 @@ void QtPlatform::ProcessMessages() { paints_->processMessages(); }
 
 void QtPlatform::Repaint() { paints_->paint(); }
 
+void QtPlatform::PaintWhileWaiting() {
+    // The update's stop as well waits for the request's end.
+    InputOnHold held;
+    // The window system's news first: what it uncovered or restored is
+    // painted now, with what the program changed, not at the next turn.
+    paints_->processWindowEvents();
+    paints_->paint();
+}
+
 void QtPlatform::MainWindowComingUp(QWidget* window) { paints_->awaitOnScreen(window); }
 
 void QtPlatform::ProcessMessagesFor(TControl& control) {

@@ -36,6 +36,7 @@ public:
     void ShowModal(TForm& form) override;
     void ProcessMessages() override;
     void Repaint() override;
+    void PaintWhileWaiting() override;
     void ProcessMessagesFor(TControl& control) override;
     bool ShellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
                       const std::string& directory) override;

@@ -37,6 +37,12 @@ public:
     virtual void ProcessMessages() = 0;
     // Paints what changed, dispatching no input.
     virtual void Repaint() = 0;
+    // A call that holds the program (a web request) waits and calls this
+    // every 25 ms or so: the windows show what changed and paint again what
+    // the window system asks for (an area another window uncovered, a
+    // window restored from its icon). No input, timer tick or program event
+    // is handled meanwhile; they wait for the call's end.
+    virtual void PaintWhileWaiting() { Repaint(); }
     // Dispatches the pending input of one control only (the stop button of
     // a long command that holds the window) and lets the windows paint;
     // input to every other control and every timer tick wait. Escape,

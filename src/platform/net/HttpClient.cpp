@@ -1,5 +1,6 @@
 #include "platform/net/HttpClient.h"
 
+#include "platform/forms/Application.h"
 #include "platform/net/Url.h"
 #include "platform/rtl/Convert.h"
 
@@ -11,6 +12,11 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// The longest the client waits on the network before the window gets its
+// next turn: often enough that an area another window uncovers is painted
+// again before the eye notices.
+constexpr std::chrono::milliseconds kWorkInterval{25};
 
 void GlobalInit() {
     static std::once_flag once;
@@ -31,7 +37,6 @@ struct Transfer {
     Clock::time_point lastData;
     std::chrono::milliseconds idleLimit{0};
     CURL* curl = nullptr;
-    const std::function<void()>* onWork = nullptr;
 };
 
 std::size_t OnBody(char* data, std::size_t size, std::size_t count, void* user) {
@@ -99,14 +104,6 @@ std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* user
 // phase has its own bound, so the silence is counted from when it ends.
 int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
     auto& t = *static_cast<Transfer*>(user);
-    if (t.onWork && *t.onWork) {
-        // Nothing may unwind through the library; a paint that fails
-        // leaves the request as it is.
-        try {
-            (*t.onWork)();
-        } catch (...) {
-        }
-    }
     const auto now = Clock::now();
     curl_off_t connected = 0;
     curl_easy_getinfo(t.curl, CURLINFO_CONNECT_TIME_T, &connected);
@@ -150,6 +147,48 @@ std::string FailureText(CURLcode code, const char* detail) {
     }
     const std::string more = detail && detail[0] ? std::string(detail) : std::string(curl_easy_strerror(code));
     return std::string(reason) + " (" + more + ")";
+}
+
+// Runs one transfer to its end, giving the window its turn at least every
+// kWorkInterval, also while no data comes (the library's own loop would
+// wait up to a second between its calls).
+CURLcode Perform(CURL* curl, const std::function<void()>& onWork) {
+    CURLM* multi = curl_multi_init();
+    if (!multi) return CURLE_OUT_OF_MEMORY;
+    if (curl_multi_add_handle(multi, curl) != CURLM_OK) {
+        curl_multi_cleanup(multi);
+        return CURLE_FAILED_INIT;
+    }
+    auto turn = Clock::now() + kWorkInterval;
+    for (;;) {
+        int running = 0;
+        if (curl_multi_perform(multi, &running) != CURLM_OK || running == 0) break;
+        const auto now = Clock::now();
+        if (now >= turn) {
+            // A paint that fails leaves the request as it is.
+            try {
+                if (onWork) onWork();
+            } catch (...) {
+            }
+            turn = Clock::now() + kWorkInterval;
+            continue;
+        }
+        const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(turn - now).count() + 1;
+        if (curl_multi_poll(multi, nullptr, 0, static_cast<int>(wait), nullptr) != CURLM_OK) break;
+    }
+    CURLcode code = CURLE_FAILED_INIT;
+    int left = 0;
+    while (CURLMsg* message = curl_multi_info_read(multi, &left))
+        if (message->msg == CURLMSG_DONE && message->easy_handle == curl) code = message->data.result;
+    curl_multi_remove_handle(multi, curl);
+    curl_multi_cleanup(multi);
+    return code;
+}
+
+// What a client does while it waits unless told otherwise: the windows
+// paint.
+void PaintWhileWaiting() {
+    if (Application) Application->Services().PaintWhileWaiting();
 }
 
 }  // namespace
@@ -205,8 +244,8 @@ HttpResult THttpClient::Request(const std::string& url) {
 
     Transfer t;
     t.curl = curl;
-    const std::function<void()> onWork = OnWork;
-    t.onWork = &onWork;
+    // The callback as it stood when the request began.
+    const std::function<void()> onWork = OnWork ? OnWork : std::function<void()>(PaintWhileWaiting);
     t.maxBody = MaxBodySize > 0 ? MaxBodySize : DefaultMaxBodySize;
     t.idleLimit = std::chrono::milliseconds(Bound(ReadTimeout, DefaultReadTimeout));
     t.lastData = Clock::now();
@@ -242,7 +281,7 @@ HttpResult THttpClient::Request(const std::string& url) {
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
 
-    const CURLcode code = curl_easy_perform(curl);
+    const CURLcode code = Perform(curl, onWork);
     long status = 0;
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
     curl_easy_cleanup(curl);

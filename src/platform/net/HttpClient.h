@@ -11,9 +11,10 @@
 //     if (r.Ok()) use(r.Body);                         // completed, status below 400
 //     std::string body = http->Get(url);               // raises EHttpError instead
 //
-// Every request is a blocking GET that dispatches no window messages. It is
-// bounded by ConnectTimeout, ReadTimeout (time without data), TotalTimeout
-// and MaxBodySize; a transfer that passes a bound, breaks off or brings no
+// Every request is a blocking GET that dispatches no window messages; the
+// windows only paint while it waits (OnWork). It is bounded by
+// ConnectTimeout, ReadTimeout (time without data), TotalTimeout and
+// MaxBodySize; a transfer that passes a bound, breaks off or brings no
 // status line is not completed, and its body is never handed out.
 
 #include "platform/forms/Component.h"
@@ -79,9 +80,10 @@ public:
     int ReadTimeout = DefaultReadTimeout;
     int TotalTimeout = DefaultTotalTimeout;
     std::size_t MaxBodySize = DefaultMaxBodySize;
-    // Called now and then while a request runs, at least about once a
-    // second also while no data comes: the window may paint what changed
-    // before the request. It must not start a request of its own.
+    // Called while a request runs, every 25 ms or so, also while no data
+    // comes. When not set, the application's platform lets the windows
+    // paint while the program waits (Platform::PaintWhileWaiting). It must
+    // not start a request of its own.
     std::function<void()> OnWork;
     // Whether Get raises on a completed reply with a status of 400 or more;
     // without it Get hands out such a reply's body.

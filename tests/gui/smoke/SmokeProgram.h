@@ -36,6 +36,7 @@ public:
     void ShowModal(TForm& form) override { qt_.ShowModal(form); }
     void ProcessMessages() override { qt_.ProcessMessages(); }
     void Repaint() override { qt_.Repaint(); }
+    void PaintWhileWaiting() override { qt_.PaintWhileWaiting(); }
     void ProcessMessagesFor(TControl& control) override { qt_.ProcessMessagesFor(control); }
     bool ShellExecute(const std::string&, const std::string& file, const std::string&, const std::string&) override {
         ADD_FAILURE() << "shell: " << file;
