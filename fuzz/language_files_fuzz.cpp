@@ -1,6 +1,7 @@
 // The language loader over a base file, a translation file and a radio
 // items file (the input's three parts, split at NUL bytes), applied to a
-// small window with a control of every translatable kind.
+// small window with a control of every translatable kind, as every window
+// gets them in a load and as a window made later gets them.
 #include "app/LanguageFiles.h"
 #include "platform/forms/ComCtrls.h"
 #include "platform/forms/Menus.h"
@@ -55,7 +56,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto* window = owner.Create<Window>("Form1");
     const TStringList base = lines(parts[0]);
     const TStringList translation = lines(parts.size() > 1 ? parts[1] : std::string_view());
-    LoadLanguageTexts({window}, base, parts.size() > 1 ? &translation : nullptr);
+    const LanguageTexts texts = ReadLanguageTexts(base, parts.size() > 1 ? &translation : nullptr);
+    LoadLanguageTexts({window}, texts);
+    // The same texts again, as a window made after the load gets them.
+    LoadWindowTexts(*window, texts);
     if (parts.size() > 2) ApplyRadioItems(*window->group, lines(parts[2]));
     if (window->group->ItemIndex() != 2 || window->group->Items().Count() != 3) __builtin_trap();
     if (static_cast<TEdit*>(window->FindComponent("Edit1"))->Text() != "17") __builtin_trap();

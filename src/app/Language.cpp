@@ -7,6 +7,8 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FileUtils.h"
 
+#include <memory>
+
 namespace {
 
 constexpr const char* kLanguageFolder = "land/";
@@ -101,7 +103,14 @@ void TForm1::DateiLaden1Click(const std::string& Dateiname, const std::string& S
         RichEdit1->WordWrap = false;
         RichEdit1->Lines() = translation;
     }
-    LoadLanguageTexts(windows(), Memo1->Lines(), translated ? &RichEdit1->Lines() : nullptr);
+    auto texts = std::make_shared<const LanguageTexts>(
+        ReadLanguageTexts(Memo1->Lines(), translated ? &RichEdit1->Lines() : nullptr));
+    const std::vector<TForm*> reached = windows();
+    LoadLanguageTexts(reached, *texts);
+    // A window made later, for one use, is given the same texts before it
+    // shows.
+    Application->GiveWindowTexts = [texts](TForm& window) { LoadWindowTexts(window, *texts); };
+    Application->WindowTextsChanged(reached);
     if (radio) {
         ApplyRadioItems(*RadioGroup1, radioItems);
         ApplyRadioItems(*RadioGroup2, radioItems);

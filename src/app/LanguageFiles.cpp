@@ -201,35 +201,66 @@ std::string lineOrNothing(const TStringList& lines, int index, bool& present) {
 
 }  // namespace
 
-void LoadLanguageTexts(const std::vector<TForm*>& windows, const TStringList& base, const TStringList* translation) {
-    const std::vector<LanguageRecord> records = ParseBaseFile(base);
-    RecordSearch search(records);
-    auto apply = [&](TComponent& component, const std::string& window) {
+LanguageTexts ReadLanguageTexts(const TStringList& base, const TStringList* translation) {
+    LanguageTexts texts;
+    texts.Records = ParseBaseFile(base);
+    texts.Translated = translation != nullptr;
+    if (translation) texts.Translation = *translation;
+    return texts;
+}
+
+namespace {
+
+// Gives the windows their texts, searching their records from `start` on.
+void loadTexts(const std::vector<TForm*>& windows, const LanguageTexts& texts, size_t start) {
+    const std::vector<LanguageRecord>& records = texts.Records;
+    const TStringList* translation = texts.Translated ? &texts.Translation : nullptr;
+    RecordSearch search(records, start);
+    auto apply = [&](TComponent& component, const std::string& window, bool own) {
         const int r = search.Find(window, component.Name());
         if (r < 0) return;
         const LanguageRecord& record = records[static_cast<size_t>(r)];
-        ControlTexts texts;
+        ControlTexts given;
         std::string caption, hint;
         if (translation) {
             bool hasCaption = false, hasHint = false;
             caption = lineOrNothing(*translation, 2 * r, hasCaption);
             hint = lineOrNothing(*translation, 2 * r + 1, hasHint);
-            if (hasCaption) texts.Caption = &caption;
-            if (hasHint) texts.Hint = &hint;
+            if (hasCaption) given.Caption = &caption;
+            if (hasHint) given.Hint = &hint;
         } else {
-            texts = {&record.Caption, &record.Hint, &record.Charset};
+            // A window's own record sets no character set, whoever owns it.
+            given = {&record.Caption, &record.Hint, own ? nullptr : &record.Charset};
         }
         try {
-            ApplyTexts(component, texts);
+            ApplyTexts(component, given);
         } catch (const std::exception&) {
             // What could not be set stays as it was; the next control goes on.
         }
     };
     for (TForm* window : windows) {
-        apply(*window, window->Name());
+        apply(*window, window->Name(), true);
         for (TComponent* component : window->ComponentList()) {
             if (KindOf(*component) == TextKind::None) continue;
-            apply(*component, component->Owner() ? component->Owner()->Name() : std::string());
+            apply(*component, component->Owner() ? component->Owner()->Name() : std::string(), false);
+        }
+    }
+}
+
+}  // namespace
+
+void LoadLanguageTexts(const std::vector<TForm*>& windows, const LanguageTexts& texts) { loadTexts(windows, texts, 0); }
+
+void LoadLanguageTexts(const std::vector<TForm*>& windows, const TStringList& base, const TStringList* translation) {
+    LoadLanguageTexts(windows, ReadLanguageTexts(base, translation));
+}
+
+void LoadWindowTexts(TForm& window, const LanguageTexts& texts) {
+    const std::string_view name = window.Name();
+    for (size_t r = 0; r < texts.Records.size(); ++r) {
+        if (TrimName(texts.Records[r].Window) == name) {
+            loadTexts({&window}, texts, r);
+            return;
         }
     }
 }

@@ -62,16 +62,17 @@ std::vector<LanguageRecord> ParseBaseFile(const TStringList& lines);
 void WriteBaseFile(const std::vector<LanguageRecord>& records, TStringList& lines);
 
 // Finds the record of a window and a control among the eleven records from
-// the position of the last match on.
+// the position of the last match on (at first, from `start`).
 class RecordSearch {
 public:
-    explicit RecordSearch(const std::vector<LanguageRecord>& records) : records_(records) {}
+    explicit RecordSearch(const std::vector<LanguageRecord>& records, size_t start = 0)
+        : records_(records), position_(start) {}
     // The index of the matching record, or -1 (the position is kept).
     int Find(std::string_view window, std::string_view control);
 
 private:
     const std::vector<LanguageRecord>& records_;
-    size_t position_ = 0;
+    size_t position_;
 };
 
 // Blanks and control characters trimmed at both ends, as names are compared.
@@ -87,9 +88,23 @@ bool ExportRecord(const TComponent& component, const TForm& window, const TForma
 // then its components' in component-list order.
 std::vector<LanguageRecord> ExportWindows(const std::vector<TForm*>& windows, const TFormatSettings& format);
 
+// The texts of a language as a load reads them: the base file's records
+// and, where the language has one, the translation file's lines.
+struct LanguageTexts {
+    std::vector<LanguageRecord> Records;
+    bool Translated = false;
+    TStringList Translation;
+};
+LanguageTexts ReadLanguageTexts(const TStringList& base, const TStringList* translation);
+
 // Gives every window and its translatable components the texts of a base
 // file's lines, or of a translation file's lines where one is given.
 void LoadLanguageTexts(const std::vector<TForm*>& windows, const TStringList& base, const TStringList* translation);
+void LoadLanguageTexts(const std::vector<TForm*>& windows, const LanguageTexts& texts);
+// The same for one window made after the load (one of those made for a
+// single use): its records stand where the windows of its name stood in the
+// load, so the search starts at the first record of its name.
+void LoadWindowTexts(TForm& window, const LanguageTexts& texts);
 
 class TRadioGroup;
 // The star options' items from a radio items file: its first three lines,

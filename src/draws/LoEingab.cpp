@@ -83,6 +83,7 @@ void TForm3::design() {
           kPanelHeight);
     Place(this, BitBtn1, "BitBtn1", Panel1, 8, 8, 90, kButtonHeight);
     BitBtn1->SetKind(TBitBtnKind::bkAbort);
+    BitBtn1->Cancel = true;  // Escape leaves the dialog as this button does
     Place(this, BitBtn2, "BitBtn2", Panel1, Panel1->Width() - 98, 8, 90, kButtonHeight);
     BitBtn2->SetKind(TBitBtnKind::bkOK);
 

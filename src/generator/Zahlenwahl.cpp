@@ -72,6 +72,7 @@ void TForm6::design() {
 
     Place(this, BitBtn2, "BitBtn2", Panel1, 8, kButtonTop, 90, kButtonHeight);
     BitBtn2->SetKind(TBitBtnKind::bkAbort);
+    BitBtn2->Cancel = true;  // Escape leaves the picker as this button does
     Place(this, SpeedButton1, "SpeedButton1", Panel1, 106, kButtonTop, kButtonHeight, kButtonHeight, {},
           "Speichern der Liste");
     Place(this, SpeedButton2, "SpeedButton2", Panel1, 135, kButtonTop, kButtonHeight, kButtonHeight, {},

@@ -217,7 +217,12 @@ TButtonControl* cancelButton(const TWinControl& parent) {
 
 void FormPeer::escapePressed() {
     if (!component()) return;
-    if (TButtonControl* button = cancelButton(form())) Guarded([&] { button->Click(); });
+    if (TButtonControl* button = cancelButton(form())) {
+        Guarded([&] { button->Click(); });
+    } else if (form().Modal()) {
+        // A dialog without a cancel button is left as its close box leaves it.
+        closeRequested();
+    }
 }
 
 } // namespace gui

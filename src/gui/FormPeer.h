@@ -31,7 +31,8 @@ public:
 
     // What the window reports.
     void closeRequested();
-    // The Escape key: the form's cancel button is pressed.
+    // The Escape key: the form's cancel button is pressed; a modal window
+    // without one closes as by its close box.
     void escapePressed();
     void windowResized();
     // The menu bar's height changed: the window grows or shrinks by as much,

@@ -90,7 +90,20 @@ void ControlPeer::sync(TProperty property) {
     if (!widget_) return;
     switch (property) {
     case TProperty::Bounds:
-    case TProperty::Align: syncBounds(); break;
+    case TProperty::Align: {
+        const QRect before = widget_->geometry();
+        syncBounds();
+        // The labels on its left grow up to it: those of the row it left
+        // and of the row it came to measure their room again. A scaled
+        // page moves its controls one by one, and a label placed before its
+        // neighbours would keep the room it saw between them and the
+        // unmoved ones.
+        if (widget_->geometry() != before && control().Visible()) {
+            tellNeighbours(before);
+            tellNeighbours();
+        }
+        break;
+    }
     case TProperty::Visible:
         syncVisible();
         tellNeighbours();
@@ -125,10 +138,16 @@ void ControlPeer::syncVisible() {
 
 void ControlPeer::tellNeighbours() {
     const TControl& c = control();
+    tellNeighbours(QRect(c.Left(), c.Top(), c.Width(), c.Height()));
+}
+
+void ControlPeer::tellNeighbours(const QRect& area) {
+    const TControl& c = control();
     const TWinControl* parent = c.Parent();
-    if (!parent) return;
+    if (!parent || area.isEmpty()) return;
     for (TControl* other : parent->ControlList()) {
-        if (other == &c || other->Left() >= c.Left() || !SideBySide(*other, c)) continue;
+        if (other == &c || other->Left() >= area.left()) continue;
+        if (other->Top() >= area.top() + area.height() || area.top() >= other->Top() + other->Height()) continue;
         if (auto* peer = dynamic_cast<ControlPeer*>(PeerOf(other))) peer->neighbourChanged();
     }
 }

@@ -97,8 +97,10 @@ protected:
     // of the window's font, so every caption of a window stays readable.
     int minimumCaptionPixels() const;
     // Tells the labels on its left in its row that what it takes of the row
-    // changed (it appeared, went, or drew nothing before).
+    // changed (it appeared, went, moved, or drew nothing before); or those
+    // on the left of a place it took before.
     void tellNeighbours();
+    void tellNeighbours(const QRect& area);
 
     // Passes the user's input (a combination of Input's kinds) from the
     // widget or one of its parts on to the control.

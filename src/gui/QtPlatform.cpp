@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
@@ -31,6 +32,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpacerItem>
 #include <QThread>
 
 #include <algorithm>
@@ -65,6 +67,17 @@ QMessageBox::Icon icon(int flags) {
     case MB_ICONINFORMATION: return QMessageBox::Information;
     default: return QMessageBox::NoIcon;
     }
+}
+
+// The width the screen a dialog comes up on gives it.
+int AvailableWidth(const QWidget& dialog) {
+    const QScreen* screen = dialog.parentWidget() ? dialog.parentWidget()->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().width() : 1 << 16;
+}
+
+// The width of a dialog's title as the window manager draws it.
+int TitleTextWidth(const QWidget& dialog) {
+    return QFontMetrics(QFontDatabase::systemFont(QFontDatabase::TitleFont)).horizontalAdvance(dialog.windowTitle());
 }
 
 } // namespace
@@ -109,6 +122,16 @@ int QtPlatform::MessageBox(const std::string& text, const std::string& caption, 
         again->hide();
         box.setEscapeButton(again);
     }
+    // The box sizes itself when it shows, from its layout and with little
+    // room for the title beside the window's buttons: a spacer across the
+    // box makes the layout as wide as the title needs.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const QMargins margins = grid->contentsMargins();
+        const int width = BoxWidthForTitle(0, TitleTextWidth(box), AvailableWidth(box));
+        grid->addItem(new QSpacerItem(std::max(width - margins.left() - margins.right(), 0), 0,
+                                      QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     QAbstractButton* clicked = nullptr;
     do {
         box.exec();
@@ -119,7 +142,7 @@ int QtPlatform::MessageBox(const std::string& text, const std::string& caption, 
     return set.escape == QMessageBox::Ok ? IDOK : IDCANCEL;
 }
 
-int InputBoxWidth(int contentWidth, int titleTextWidth, int availableWidth) {
+int BoxWidthForTitle(int contentWidth, int titleTextWidth, int availableWidth) {
     // The window manager's buttons and icon, on either side of a centred title.
     constexpr int kTitleBarExtra = 180;
     return std::min(std::max(contentWidth, titleTextWidth + kTitleBarExtra), availableWidth);
@@ -135,11 +158,8 @@ std::string QtPlatform::InputBox(const std::string& caption, const std::string& 
     for (QLabel* label : dialog.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
     // The box's layout fixes its size from its contents: widening the edit
     // widens the box.
-    const QScreen* screen = dialog.parentWidget() ? dialog.parentWidget()->screen() : QGuiApplication::primaryScreen();
-    const int available = screen ? screen->availableGeometry().width() : 1 << 16;
-    const QFontMetrics title(QFontDatabase::systemFont(QFontDatabase::TitleFont));
     const int natural = dialog.sizeHint().width();
-    const int width = InputBoxWidth(natural, title.horizontalAdvance(dialog.windowTitle()), available);
+    const int width = BoxWidthForTitle(natural, TitleTextWidth(dialog), AvailableWidth(dialog));
     auto* edit = dialog.findChild<QLineEdit*>();
     if (edit && width > natural) {
         const QMargins margins = dialog.layout() ? dialog.layout()->contentsMargins() : QMargins();

@@ -16,10 +16,10 @@ namespace gui {
 class PaintThrottle;
 class SoundPlayer;
 
-// The width of an input box: as wide as its content asks, and as its title
-// needs beside the window's buttons (some commands ask their question in the
-// title), but never wider than the screen gives.
-int InputBoxWidth(int contentWidth, int titleTextWidth, int availableWidth);
+// The width of a message or input box: as wide as its content asks, and as
+// its title needs beside the window's buttons (some commands ask their
+// question in the title), but never wider than the screen gives.
+int BoxWidthForTitle(int contentWidth, int titleTextWidth, int availableWidth);
 
 class QtPlatform : public Platform {
 public:

@@ -2,9 +2,12 @@
 // Labels and images: controls without a window of their own in the
 // library, so their click is made of the mouse's press and release.
 
+#include "gui/CaptionFit.h"
 #include "gui/Peer.h"
 
 #include "platform/forms/StdCtrls.h"
+
+#include <vector>
 
 class QLabel;
 
@@ -15,7 +18,8 @@ namespace gui {
 // caption is often longer than the designed one), but grows no further than
 // the next control to its right or its parent's edge, so it never paints
 // over a neighbour; a word-wrapping one keeps its size. A caption that
-// still does not fit is drawn smaller, or cut.
+// still does not fit is drawn smaller, or cut; the other labels of its
+// column (same parent, left edge, width and font) are drawn as small.
 class LabelPeer : public ControlPeer {
 public:
     explicit LabelPeer(TLabel& label);
@@ -32,8 +36,20 @@ protected:
 private:
     // The width the label may take from its left edge.
     int room() const;
+    // The measured labels of the column at `left` with `width` and `font`.
+    std::vector<LabelPeer*> columnMates(int left, int width, const TFont& font) const;
+    std::vector<LabelPeer*> columnMates() const;
+    // Draws the caption as measured, in the smallest size its column needs.
+    void render(const std::vector<LabelPeer*>& mates);
 
     bool blank_ = true;
+    bool measured_ = false;
+    int width_ = 0;
+    FittedCaption fit_;
+    int needed_ = 0;  // the pixel size the caption needs on its own
+    // Where it stood when last measured: the column it may have left.
+    int columnLeft_ = 0, columnWidth_ = 0;
+    TFont columnFont_;
 };
 
 // An image shows its picture file at the top left, unscaled.

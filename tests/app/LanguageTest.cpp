@@ -6,6 +6,7 @@
 #include "app/MessageTable.h"
 #include "app/ProgramWindows.h"
 #include "app/SettingsKey.h"
+#include "draws/LoEingab.h"
 #include "evaluation/auswert.h"
 #include "platform/registry/Registry.h"
 #include "support/DrawFixtures.h"
@@ -236,6 +237,62 @@ TEST_F(Languages, ATranslationFileGivesCaptionAndHintAndStopsWhereItEnds) {
     EXPECT_EQ(f->BitBtn4->Hint(), "Hint");
     EXPECT_EQ(f->BitBtn9->Caption(), "Back-test");
     EXPECT_EQ(f->BitBtn9->Hint(), hint9);
+}
+
+// The entry dialog is made anew for every entry, after the language load:
+// it must show the texts the program's windows show.
+TEST_F(Languages, AWindowMadeForOneUseShowsTheLanguageLoadedBeforeIt) {
+    writeDraws(h.dir.file("ZahlenEU.dat"), SyntheticHistory(3, EncodeDate(2025, 2, 11)));
+    // More records before the dialog's than one search reaches from the
+    // start: those of the main window's row labels.
+    std::vector<std::vector<std::string>> mainWindow{record("Form1", "Form1", "Fenster", "")};
+    for (int r = 0; r < kTipRows; ++r) mainWindow.push_back(record("Form1", f->Row(r).Label->Name(), "Tipp", ""));
+    std::vector<std::string> base = inListOrder(mainWindow);
+    append(base, record("Form3", "Form3", "Zahlen der Ziehung eingeben", ""));
+    append(base, record("Form3", "Label1", "E:", "", "0"));
+    append(base, record("Form3", "BitBtn1", "&Abbrechen", "abbrechen"));
+    writeLines(land("Stellix.txt"), base);
+    auto translation = [](const std::string& caption, const std::string& star, const std::string& cancel) {
+        std::vector<std::string> lines(26, "-");
+        for (const std::string& l : {caption, std::string(), star, std::string(), cancel, std::string("hint")})
+            lines.push_back(l);
+        return lines;
+    };
+    writeLines(land("Stellix.txt.en"), translation("Enter the draw", "S:", "&Cancel"));
+    writeLines(land("Stellix.txt.ru"), translation("Ввести тираж", "З:", "&Отмена"));
+
+    struct Shown {
+        std::string caption, star1, star2, cancel, cancelHint;
+    };
+    auto entry = [&] {
+        Shown shown;
+        h.platform.answerModal([&](TForm& form) {
+            auto& d = dynamic_cast<TForm3&>(form);
+            shown = {d.Caption(), d.Label1->Caption(), d.Label2->Caption(), d.BitBtn1->Caption(), d.BitBtn1->Hint()};
+            d.BitBtn1->Click();
+        });
+        f->BitBtn8Click(nullptr);
+        return shown;
+    };
+    const Shown german = entry();
+    EXPECT_EQ(german.caption, "Zahlen der Ziehung eingeben");
+    EXPECT_EQ(german.cancel, "&Abbrechen");
+
+    f->Englich1Click(nullptr);
+    ASSERT_EQ(Form3->Caption(), "Enter the draw");
+    for (int twice = 0; twice < 2; ++twice) {
+        const Shown english = entry();
+        EXPECT_EQ(english.caption, "Enter the draw");
+        EXPECT_EQ(english.star1, "S:");
+        EXPECT_EQ(english.star2, "E:");  // a control without a record keeps its text
+        EXPECT_EQ(english.cancel, "&Cancel");
+        EXPECT_EQ(english.cancelHint, "hint");
+    }
+    f->Russisch1Click(nullptr);
+    const Shown russian = entry();
+    EXPECT_EQ(russian.caption, "Ввести тираж");
+    EXPECT_EQ(russian.star1, "З:");
+    EXPECT_EQ(russian.cancel, "&Отмена");
 }
 
 TEST_F(Languages, RadioItemsAreReplacedInBothGroupsAndKeepTheirSelection) {

@@ -1,5 +1,5 @@
-// What the window lets the user read and reach: an input box as wide as the
-// question in its title, a status panel's whole text as its tooltip, and a
+// What the window lets the user read and reach: message and input boxes as
+// wide as the question in their title, a status panel's whole text as its tooltip, and a
 // hidden page out of reach of the keyboard.
 #include "GuiFixture.h"
 
@@ -12,6 +12,8 @@
 #include <QHelpEvent>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -23,11 +25,11 @@ namespace {
 
 using ReadableWindow = GuiFixture;
 
-TEST(InputBoxWidth, FollowsTheTitleWithinTheScreen) {
-    EXPECT_EQ(gui::InputBoxWidth(260, 40, 1000), 260);   // a short title: the box's own width
-    EXPECT_EQ(gui::InputBoxWidth(260, 300, 1000), 480);  // the title with room for the buttons
-    EXPECT_EQ(gui::InputBoxWidth(600, 300, 1000), 600);  // a long prompt
-    EXPECT_EQ(gui::InputBoxWidth(260, 2000, 1000), 1000);
+TEST(BoxWidthForTitle, FollowsTheTitleWithinTheScreen) {
+    EXPECT_EQ(gui::BoxWidthForTitle(260, 40, 1000), 260);   // a short title: the box's own width
+    EXPECT_EQ(gui::BoxWidthForTitle(260, 300, 1000), 480);  // the title with room for the buttons
+    EXPECT_EQ(gui::BoxWidthForTitle(600, 300, 1000), 600);  // a long prompt
+    EXPECT_EQ(gui::BoxWidthForTitle(260, 2000, 1000), 1000);
 }
 
 TEST_F(ReadableWindow, AnInputBoxIsAsWideAsTheQuestionInItsTitle) {
@@ -48,6 +50,35 @@ TEST_F(ReadableWindow, AnInputBoxIsAsWideAsTheQuestionInItsTitle) {
         EXPECT_EQ(shownTitle, title);  // the title stays the title
         EXPECT_GE(shown, std::min(titleWidth + 100, screenWidth)) << title.size();
         EXPECT_LE(shown, screenWidth);
+    }
+}
+
+// The robot's question: a short text under a longer title, which the window
+// manager would cut in a box sized to its text and buttons.
+TEST_F(ReadableWindow, AMessageBoxIsAsWideAsItsTitle) {
+    const QString question = "Tipp-Kurier jetzt installieren?";
+    const int titleWidth = QFontMetrics(QFontDatabase::systemFont(QFontDatabase::TitleFont)).horizontalAdvance(question);
+    const int screenWidth = window()->screen()->availableGeometry().width();
+    for (const QString& title : {question, question.repeated(12)}) {
+        int shown = 0;
+        QString shownTitle, shownText;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(box);
+            shown = box->width();
+            shownTitle = box->windowTitle();
+            shownText = box->text();
+            box->button(QMessageBox::No)->click();
+        });
+        EXPECT_EQ(platform.gui::QtPlatform::MessageBox("Zedevuvid Tipp-Kurier installieren?", title.toStdString(),
+                                                       MB_YESNO | MB_ICONQUESTION),
+                  IDNO);
+        EXPECT_EQ(shownTitle, title);
+        EXPECT_EQ(shownText, "Zedevuvid Tipp-Kurier installieren?");
+        if (title == question) {
+            EXPECT_GE(shown, titleWidth + 100);
+        }
+        EXPECT_LE(shown, screenWidth) << title.size();
     }
 }
 

@@ -24,6 +24,17 @@ TApplication::~TApplication() {
     if (Application == this) Application = nullptr;
 }
 
+void TApplication::WindowTextsChanged(const std::vector<TForm*>& reached) {
+    ++TextsVersion;
+    for (TForm* form : reached) form->TextsVersion = TextsVersion;
+}
+
+void TApplication::BringTextsUpToDate(TForm& form) {
+    if (form.TextsVersion == TextsVersion || !GiveWindowTexts) return;
+    form.TextsVersion = TextsVersion;
+    GiveWindowTexts(form);
+}
+
 void TApplication::HandleException(const std::exception& e) {
     services_->MessageBox(e.what(), Title, MB_OK | MB_ICONERROR);
 }

@@ -7,7 +7,9 @@
 #include "platform/forms/Platform.h"
 
 #include <exception>
+#include <functional>
 #include <string>
+#include <vector>
 
 class TApplication : public TComponent {
 public:
@@ -34,6 +36,17 @@ public:
         form->DoCreate();
         return form;
     }
+
+    // The program's window texts (its language) change for every window
+    // it has, but a window it creates afterwards, for one use, is built
+    // with its designed texts. So the program counts its changes, marks
+    // the windows a change reached, and gives it here the way to give the
+    // current texts to one window; every window is brought up to date
+    // before it shows.
+    int TextsVersion = 0;
+    std::function<void(TForm&)> GiveWindowTexts;
+    void WindowTextsChanged(const std::vector<TForm*>& reached);
+    void BringTextsUpToDate(TForm& form);
 
     // The standard error box: the message under the application title.
     void HandleException(const std::exception& e);

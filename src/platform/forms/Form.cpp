@@ -40,11 +40,13 @@ void TForm::SetModalResult(TModalResult r) {
 
 void TForm::ShowForm() {
     bool wasVisible = Visible();
+    if (!wasVisible && Application) Application->BringTextsUpToDate(*this);
     SetVisible(true);
     if (!wasVisible && OnShow) OnShow(this);
 }
 
 TModalResult TForm::ShowModal() {
+    if (Application) Application->BringTextsUpToDate(*this);
     modalResult_ = mrNone;
     modal_ = true;
     SetVisible(true);

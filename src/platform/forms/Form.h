@@ -52,6 +52,11 @@ public:
     // Runs OnCreate; the application calls it once the window is built.
     void DoCreate();
 
+    // Which of the program's text changes (a language load, say) reached
+    // the window: one created after the last change is given the texts
+    // before it shows (TApplication::GiveWindowTexts).
+    int TextsVersion = 0;
+
     TNotifyEvent OnCreate;
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;

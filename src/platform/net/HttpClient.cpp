@@ -120,11 +120,18 @@ int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
 
 // The reason a transfer failed, in the program's own German, with the
 // library's detail after it: the detail names host, port and time, the
-// reason is what a user reads first in a narrow status panel.
-std::string FailureText(CURLcode code, const char* detail) {
+// reason is what a user reads first in a narrow status panel. `lastAddress`
+// is where the transfer ended, after any redirect.
+std::string FailureText(CURLcode code, const char* detail, const std::string& lastAddress) {
     const char* reason = nullptr;
     switch (code) {
-    case CURLE_UNSUPPORTED_PROTOCOL: reason = "Das Protokoll wird nicht unterstützt"; break;
+    case CURLE_UNSUPPORTED_PROTOCOL:
+        // The library says so of a redirect to another scheme, and also of
+        // a host that answered a web address with something that is not
+        // HTTP at all: only the address tells the two apart.
+        reason = IsWebAddress(lastAddress) ? "Die Antwort des Servers ist keine gültige HTTP-Antwort"
+                                           : "Das Protokoll wird nicht unterstützt";
+        break;
     case CURLE_URL_MALFORMAT: reason = "Die Adresse ist ungültig"; break;
     case CURLE_COULDNT_RESOLVE_PROXY: reason = "Der Proxy-Server wurde nicht gefunden"; break;
     case CURLE_COULDNT_RESOLVE_HOST: reason = "Der Server wurde nicht gefunden"; break;
@@ -284,6 +291,9 @@ HttpResult THttpClient::Request(const std::string& url) {
     const CURLcode code = Perform(curl, onWork);
     long status = 0;
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+    const char* effective = nullptr;
+    curl_easy_getinfo(curl, CURLINFO_EFFECTIVE_URL, &effective);
+    const std::string lastAddress = effective ? effective : url;
     curl_easy_cleanup(curl);
     curl_slist_free_all(headers);
 
@@ -301,7 +311,7 @@ HttpResult THttpClient::Request(const std::string& url) {
     } else if (code == CURLE_OK) {
         result.StatusText = "Die Antwort hat keine Statuszeile";
     } else {
-        result.StatusText = FailureText(code, errorText);
+        result.StatusText = FailureText(code, errorText, lastAddress);
     }
     return finish(result);
 }

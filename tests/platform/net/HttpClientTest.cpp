@@ -163,13 +163,20 @@ TEST_F(HttpClientTest, FailureReasonsAreGermanWithTheLibrarysDetailAfterThem) {
     host.Reply("/stall", "", [] { auto r = StandInReply::Text("late"); r.Stall = 10s; return r; }());
     RawHost silent("");
     RawHost noStatus("just some text\r\n\r\n");
+    host.Reply("/to-raw", "", StandInReply::Redirect(noStatus.Url()));
+    host.Reply("/to-file", "", StandInReply::Redirect("file:///etc/passwd"));
+    http.HandleRedirects = true;
     struct Case {
         std::string url, reason, detail;
     } cases[] = {
         {ClosedPortUrl() + "/", "Keine Verbindung zum Server (", "127.0.0.1"},
         {silent.Url(), "Leere Antwort vom Server (", "Empty reply"},
         {Url("/stall"), "Keine Daten seit 300 ms", ""},
-        {noStatus.Url(), "Das Protokoll wird nicht unterstützt (", "HTTP/0.9"},  // no status line
+        // The library calls a reply without a status line an unsupported
+        // protocol, as it does a redirect to another scheme.
+        {noStatus.Url(), "Die Antwort des Servers ist keine gültige HTTP-Antwort (", "HTTP/0.9"},
+        {Url("/to-raw"), "Die Antwort des Servers ist keine gültige HTTP-Antwort (", "HTTP/0.9"},
+        {Url("/to-file"), "Das Protokoll wird nicht unterstützt (", "file"},
         {"file:///etc/passwd", "Es werden nur http- und https-Adressen abgefragt", ""},
     };
     for (const Case& c : cases) {
