@@ -248,8 +248,8 @@ bool TForm8::Tippsetzen() {
         }
     } failed{*this};
     std::vector<std::string> lines;
-    for (const std::string& line : Memo1->Lines())
-        if (!Trim(line).empty()) lines.push_back(line);
+    for (std::string_view line : Memo1->Lines())
+        if (!Trim(std::string(line)).empty()) lines.emplace_back(line);
     if (lines.empty()) {
         frxPreview1->Refresh();
         failed.placed = true;

@@ -64,8 +64,14 @@ void writeWin2Day(const TForm1& form, const std::string& path) {
 void loadTipList(TForm1& form, const std::string& path) {
     TStringList file;
     file.LoadFromFile(path);
-    for (int i = 0; i < file.Count(); ++i) file.SetStrings(i, NormalisedTipListLine(file[i]));
-    form.Gewinnzahlen->Items().Assign(file);
+    // The lines are made anew one after another, never in the middle of a
+    // long list, and the list takes them without a copy.
+    TStringList lines;
+    lines.Reserve(file.Count(), file.TextSize());
+    for (std::string_view line : file) lines.Add(NormalisedTipListLine(line));
+    lines.SetEncoding(file.Encoding());
+    file.Clear();
+    form.Gewinnzahlen->Items().Assign(std::move(lines));
     form.Listengewinncheck();
 }
 

@@ -6,7 +6,7 @@
 
 #include "gui/ListPeers.h"
 
-#include <QListView>
+#include <QAbstractItemView>
 #include <QScrollBar>
 #include <QTest>
 
@@ -18,7 +18,7 @@ namespace {
 
 class ListView : public GuiFixture {
 protected:
-    QListView* view() const { return widgetOf<QListView>(*list); }
+    QAbstractItemView* view() const { return widgetOf<QAbstractItemView>(*list); }
     QAbstractItemModel* shown() const { return view()->model(); }
     std::vector<QString> shownLines() const {
         std::vector<QString> lines;
@@ -27,7 +27,7 @@ protected:
     }
     std::vector<QString> heldLines() const {
         std::vector<QString> lines;
-        for (const std::string& line : list->Items()) lines.push_back(gui::ShownLine(line, list->TabRun()));
+        for (std::string_view line : list->Items()) lines.push_back(gui::ShownLine(line, list->TabRun()));
         return lines;
     }
     void fill(int count) {
