@@ -64,14 +64,10 @@ void writeWin2Day(const TForm1& form, const std::string& path) {
 void loadTipList(TForm1& form, const std::string& path) {
     TStringList file;
     file.LoadFromFile(path);
-    // The lines are made anew one after another, never in the middle of a
-    // long list, and the list takes them without a copy.
-    TStringList lines;
-    lines.Reserve(file.Count(), file.TextSize());
-    for (std::string_view line : file) lines.Add(NormalisedTipListLine(line));
-    lines.SetEncoding(file.Encoding());
-    file.Clear();
-    form.Gewinnzahlen->Items().Assign(std::move(lines));
+    // The lines are made anew where they are, and the list takes them
+    // without a copy: a long list is never held twice.
+    file.RewriteLines([](std::string_view line, std::string& normalised) { normalised = NormalisedTipListLine(line); });
+    form.Gewinnzahlen->Items().Assign(std::move(file));
     form.Listengewinncheck();
 }
 

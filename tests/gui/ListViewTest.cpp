@@ -123,6 +123,48 @@ TEST_F(ListView, ALongListIsSelectedScrolledToAndDoubleClickedAsAShortOne) {
     EXPECT_FALSE(view()->currentIndex().isValid());
 }
 
+// The view works out each line from its row alone: the keys reach every
+// line of a long list, each choice selects the line in the list and keeps
+// it in sight.
+TEST_F(ListView, KeysMoveTheSelectionThroughALongList) {
+    fill(100000);
+    view()->setFocus();
+    settle();
+    std::vector<int> clicked;
+    list->OnClick = [&](TObject*) { clicked.push_back(list->ItemIndex()); };
+    // A page is the lines wholly in sight.
+    const auto page = [&] { return view()->viewport()->height() / list->ItemHeight; };
+    ASSERT_GT(page(), 1);
+    struct Step {
+        Qt::Key key;
+        std::function<int()> line;
+    };
+    const Step steps[] = {
+        {Qt::Key_Home, [] { return 0; }},
+        {Qt::Key_Down, [] { return 1; }},
+        {Qt::Key_PageDown, [&] { return 1 + page(); }},
+        {Qt::Key_End, [] { return 99999; }},
+        {Qt::Key_Down, [] { return 99999; }},
+        {Qt::Key_Up, [] { return 99998; }},
+        {Qt::Key_PageUp, [&] { return 99998 - page(); }},
+        {Qt::Key_Home, [] { return 0; }},
+        {Qt::Key_Up, [] { return 0; }},
+    };
+    std::vector<int> expected;
+    int previous = list->ItemIndex();
+    for (const Step& step : steps) {
+        const int line = step.line();
+        QTest::keyClick(view(), step.key);
+        settle();
+        EXPECT_EQ(list->ItemIndex(), line) << QTest::toString(step.key);
+        EXPECT_TRUE(visible(line)) << QTest::toString(step.key);
+        if (line != previous) expected.push_back(line);
+        previous = line;
+    }
+    // A key that finds no other line selects nothing new.
+    EXPECT_EQ(clicked, expected);
+}
+
 TEST_F(ListView, TheWidthMeterMeasuresAsTheListDraws) {
     const QFontMetrics metrics(view()->font());
     const std::string lines[] = {

@@ -166,6 +166,40 @@ void LineStore::assignText(std::string&& text) {
     text_ = std::move(text);
 }
 
+void LineStore::rewrite(LineChange change) {
+    const std::size_t count = size();
+    std::string changed;
+    // The new lines before `i` end at `write`; line i and those after it
+    // are still the old ones, where they were.
+    std::size_t write = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t from = start(i), to = end(i);
+        changed.clear();
+        change(std::string_view(text_).substr(from, to - from), changed);
+        if (write + changed.size() > to) {
+            // Longer than the room up to the next old line: the rest goes
+            // into a new buffer.
+            LineStore fresh(narrowLimit_);
+            fresh.reserve(count, text_.size() + changed.size());
+            for (std::size_t j = 0; j < i; ++j)
+                fresh.push_back(std::string_view(text_).substr(start(j), (j + 1 < i ? start(j + 1) : write) - start(j)));
+            fresh.push_back(changed);
+            for (std::size_t j = i + 1; j < count; ++j) {
+                changed.clear();
+                change((*this)[j], changed);
+                fresh.push_back(changed);
+            }
+            *this = std::move(fresh);
+            return;
+        }
+        std::memcpy(text_.data() + write, changed.data(), changed.size());
+        if (wide_) wideStarts_[i] = write;
+        else narrowStarts_[i] = static_cast<std::uint32_t>(write);
+        write += changed.size();
+    }
+    text_.resize(write);
+}
+
 bool operator==(const LineStore& a, const LineStore& b) {
     if (a.size() != b.size() || a.text_ != b.text_) return false;
     for (std::size_t i = 0; i < a.size(); ++i)

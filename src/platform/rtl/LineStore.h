@@ -53,6 +53,13 @@ public:
     // text's own buffer. A line end at the very end starts no further line.
     void assignText(std::string&& text);
 
+    // Makes every line anew, first to last: `change` writes the new line
+    // into its second argument. New lines no longer than the old ones are
+    // written over the old text, so the store needs no room of twice its
+    // size; a longer one moves the rest into a new buffer.
+    using LineChange = void (*)(std::string_view line, std::string& changed);
+    void rewrite(LineChange change);
+
     friend bool operator==(const LineStore& a, const LineStore& b);
 
 private:

@@ -34,6 +34,12 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
+bool isAscii(std::string_view bytes) {
+    unsigned char any = 0;
+    for (const char c : bytes) any |= static_cast<unsigned char>(c);
+    return any < 0x80;
+}
+
 }  // namespace
 
 void TStringList::checkIndex(int index, int limit) const {
@@ -114,6 +120,11 @@ void TStringList::Sort() {
     changed();
 }
 
+void TStringList::RewriteLines(LineStore::LineChange change) {
+    lines_.rewrite(change);
+    changed();
+}
+
 int TStringList::IndexOf(std::string_view s) const {
     const auto it = std::find(begin(), end(), s);
     return it == end() ? -1 : static_cast<int>(it - begin());
@@ -139,10 +150,18 @@ void TStringList::setText(std::string&& text) {
 void TStringList::LoadFromFile(const std::string& path) {
     std::string bytes;
     if (!readWholeFile(path, bytes)) throw EFOpenError(path);
-    TEncoding encoding;
-    std::string text = DecodeFileText(bytes, encoding);
-    // The file's bytes go before its lines are made: one copy of the text less.
-    std::string().swap(bytes);
+    TEncoding encoding = DetectBOM(bytes);
+    std::string text;
+    if (encoding == TEncoding::UTF8 || (encoding == TEncoding::Ansi && isAscii(bytes))) {
+        // The bytes are the text already (plain ASCII reads the same in the
+        // code page and in UTF-8): the file is never held twice.
+        bytes.erase(0, BOMBytes(encoding).size());
+        text = std::move(bytes);
+    } else {
+        text = DecodeFileText(bytes, encoding);
+        // The file's bytes go before its lines are made: one copy of the text less.
+        std::string().swap(bytes);
+    }
     // The old lines go before the new ones are made.
     lines_.release();
     setText(std::move(text));

@@ -106,8 +106,6 @@ public:
     void Assign(TStringList&& other);
 
     int Count() const { return static_cast<int>(lines_.size()); }
-    // The bytes of all lines together, line ends not counted.
-    std::size_t TextSize() const { return lines_.textSize(); }
     // Room for this many more lines (and bytes of text), for a list filled
     // line by line to a known length. An empty list lets go of room far
     // beyond that.
@@ -130,6 +128,10 @@ public:
     void Exchange(int index1, int index2);
     // Ordinal (byte-wise, i.e. code point) order; equal lines keep their order.
     void Sort();
+
+    // Makes every line anew from the old one, first to last, in the list's
+    // own room (see LineStore::rewrite): one change of the whole list.
+    void RewriteLines(LineStore::LineChange change);
 
     // The index of the first line equal to s, compared exactly, or -1.
     int IndexOf(std::string_view s) const;

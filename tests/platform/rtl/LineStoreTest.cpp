@@ -74,6 +74,43 @@ TEST(LineStore, EditsAnywhereMatchAPlainList) {
     }
 }
 
+// Lines made anew in place, or, once one grows, in a new buffer: either way
+// every line is its old one changed, in order.
+TEST(LineStore, RewritesEveryLineInPlaceOrAfresh) {
+    struct Case {
+        const char* what;
+        LineStore::LineChange change;
+    };
+    const Case cases[] = {
+        {"shorter", [](std::string_view line, std::string& out) { out.assign(line.substr(0, line.size() / 2)); }},
+        {"emptied", [](std::string_view, std::string& out) { out.clear(); }},
+        {"the same", [](std::string_view line, std::string& out) { out.assign(line); }},
+        {"one grows", [](std::string_view line, std::string& out) {
+             out.assign(line);
+             if (line == "ccc") out += "ccccccccccccccccccccccccccccccccccccccccccccc";
+         }},
+        {"all grow", [](std::string_view line, std::string& out) { out = "<" + std::string(line) + ">"; }},
+    };
+    const Lines before = {"aaaa", "", "bb", "ccc", "", "dddddd", "e"};
+    for (std::uint64_t limit : {std::uint64_t{UINT32_MAX}, std::uint64_t{30}})
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.what) + " " + std::to_string(limit));
+            LineStore store(limit);
+            Lines expected;
+            for (const std::string& line : before) {
+                store.push_back(line);
+                std::string out;
+                c.change(line, out);
+                expected.push_back(out);
+            }
+            store.rewrite(c.change);
+            EXPECT_EQ(linesOf(store), expected);
+            store.push_back("z");
+            expected.push_back("z");
+            EXPECT_EQ(linesOf(store), expected);
+        }
+}
+
 // A line given as a view into the store stays intact while the store moves
 // its text to make room.
 TEST(LineStore, TakesLinesOfItsOwn) {

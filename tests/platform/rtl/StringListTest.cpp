@@ -109,6 +109,7 @@ TEST_F(StringListFile, RoundTripKeepsEncodingAndMark) {
     const Case cases[] = {
         {TEncoding::Ansi, "Gr\xF6\xDF" "e\r\nzwei\r\n", {"Größe", "zwei"}},
         {TEncoding::Ansi, "", {}},
+        {TEncoding::Ansi, "3\t14\r\n\r\nzwei\r\n", {"3\t14", "", "zwei"}},
         {TEncoding::UTF8, "\xEF\xBB\xBFGröße\r\nПривет\r\n", {"Größe", "Привет"}},
         {TEncoding::UTF8, "\xEF\xBB\xBF", {}},
         {TEncoding::UTF16LE, std::string("\xFF\xFE" "\x1F\x04\r\0\n\0" "\x3D\xD8\x00\xDE\r\0\n\0", 16),
