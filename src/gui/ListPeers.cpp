@@ -6,6 +6,7 @@
 #include "gui/Text.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -332,6 +333,8 @@ void LineListView::paintEvent(QPaintEvent* event) {
     initViewItemOption(&option);
     const bool focus = hasFocus() || viewport()->hasFocus();
     const QModelIndex current = currentIndex();
+    const QModelIndex hovered =
+        viewport()->underMouse() ? indexAt(viewport()->mapFromGlobal(QCursor::pos())) : QModelIndex();
     const int count = rows();
     const QRect area = event->rect();
     const int first = std::max(rowAt(area.top()), 0), last = std::min(rowAt(area.bottom()), count - 1);
@@ -339,8 +342,9 @@ void LineListView::paintEvent(QPaintEvent* event) {
         const QModelIndex index = model()->index(row, 0, rootIndex());
         QStyleOptionViewItem line(option);
         line.rect = visualRect(index);
-        line.state &= ~QStyle::State_HasFocus;
+        line.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
         if (selectionModel()->isSelected(index)) line.state |= QStyle::State_Selected;
+        if (index == hovered) line.state |= QStyle::State_MouseOver;
         if (focus && index == current) line.state |= QStyle::State_HasFocus;
         itemDelegate()->paint(&painter, line, index);
     }
