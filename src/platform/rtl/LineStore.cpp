@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <functional>
 #include <numeric>
 
 void LineStore::fit(std::size_t textBytes) {
@@ -28,17 +27,10 @@ void LineStore::shift(std::size_t from, std::ptrdiff_t delta) {
     else add(narrowStarts_, from);
 }
 
-std::string_view LineStore::detach(std::string_view line, std::string& copy) const {
-    const std::less<const char*> before;
-    const char* data = text_.data();
-    if (line.empty() || before(line.data(), data) || !before(line.data(), data + text_.size())) return line;
-    copy.assign(line);
-    return copy;
-}
+// A line that views the store's own text stays whole: the string's append,
+// insert and replace read their argument before they let go of old room.
 
 void LineStore::push_back(std::string_view line) {
-    std::string copy;
-    line = detach(line, copy);
     fit(text_.size() + line.size());
     pushStart(text_.size());
     text_.append(line);
@@ -49,8 +41,6 @@ void LineStore::insert(std::size_t i, std::string_view line) {
         push_back(line);
         return;
     }
-    std::string copy;
-    line = detach(line, copy);
     fit(text_.size() + line.size());
     const std::size_t at = start(i);
     text_.insert(at, line);
@@ -68,8 +58,6 @@ void LineStore::erase(std::size_t i) {
 }
 
 void LineStore::replace(std::size_t i, std::string_view line) {
-    std::string copy;
-    line = detach(line, copy);
     const std::size_t from = start(i), length = end(i) - from;
     if (line.size() > length) fit(text_.size() + line.size() - length);
     text_.replace(from, length, line);

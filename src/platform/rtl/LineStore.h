@@ -70,8 +70,6 @@ private:
     void pushStart(std::size_t offset);
     // Adds delta to the starts of the lines from `from` on.
     void shift(std::size_t from, std::ptrdiff_t delta);
-    // A copy of line when it views this store's own text, which a change moves.
-    std::string_view detach(std::string_view line, std::string& copy) const;
 
     std::string text_;
     std::vector<std::uint32_t> narrowStarts_;
