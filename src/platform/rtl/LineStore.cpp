@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <numeric>
+#include <type_traits>
 
 void LineStore::fit(std::size_t textBytes) {
     if (wide_ || textBytes <= narrowLimit_) return;
