@@ -147,7 +147,7 @@ std::string ReplyForMessage(const TStringList& lines) {
 
 bool TipListCallsForWinnings(const TStringList& tipList, const DrawNumbers& draw) {
     ListLineReader reader;
-    for (const std::string& line : tipList) {
+    for (std::string_view line : tipList) {
         const ListLineFields& f = reader.Read(line);
         const TipOutcome out = CompareTip({&f[0], &f[1], &f[2], &f[3], &f[4], &f[5], &f[6]}, draw);
         if (CallsForWinnings(HitCode(out.Gewinn, out.Zusatz, out.Super))) return true;

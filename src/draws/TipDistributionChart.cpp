@@ -13,7 +13,7 @@ void countGrid(const TForm1& form, TipNumberCount& count) {
 }
 
 void countList(const TForm1& form, TipNumberCount& count) {
-    for (const std::string& line : form.Gewinnzahlen->Items())
+    for (std::string_view line : form.Gewinnzahlen->Items())
         if (!count.AddListLine(line)) return;
 }
 

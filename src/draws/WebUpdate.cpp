@@ -104,7 +104,7 @@ void TForm1::TippwerkClick(TObject* Sender) {
                 const std::string lastStored = Label29->Caption();
                 bool replyStored = false;
                 try {
-                    for (const std::string& line : RichEdit1->Lines()) {
+                    for (std::string_view line : RichEdit1->Lines()) {
                         const std::optional<DrawUpdateValues> values = ParseDrawUpdateLine(line);
                         if (!values) {
                             badLine = true;

@@ -23,8 +23,8 @@ int TForm1::Listengewinncheck() {
         ~OneChange() { list.EndUpdate(); }
     } oneChange(results);
     results.Clear();
-    results.Reserve(Gewinnzahlen->Items().Count());
-    for (const std::string& line : Gewinnzahlen->Items()) {
+    results.Reserve(Gewinnzahlen->Items().Count(), static_cast<std::size_t>(Gewinnzahlen->Items().Count()));
+    for (std::string_view line : Gewinnzahlen->Items()) {
         const ListLineFields& f = reader.Read(line);
         Zettelcheck(f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
         CountTip(Statistik, Gewinn, Zusatz, Super);

@@ -26,10 +26,10 @@ public:
     const ListLineFields& Read(std::string_view line);
 
 private:
-    std::string collapsed_;
     ListLineFields fields_;
 };
 
+// The same rule, step by step as it is worded, with a fresh result.
 ListLineFields ReadListLine(std::string_view line);
 
 // The main hits followed by "+2" or "+1" for the stars hit, nothing for none.

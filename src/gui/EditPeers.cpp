@@ -16,7 +16,7 @@ namespace {
 QString joinLines(const TStringList& lines) {
     QStringList list;
     list.reserve(lines.Count());
-    for (const std::string& line : lines) list.append(ToQt(line));
+    for (std::string_view line : lines) list.append(ToQt(line));
     return list.join(u'\n');
 }
 
@@ -126,7 +126,7 @@ void ComboBoxPeer::sync(TProperty property) {
     switch (property) {
     case TProperty::Items: {
         QStringList items;
-        for (const std::string& item : combo().Items()) items.append(ToQt(item));
+        for (std::string_view item : combo().Items()) items.append(ToQt(item));
         QStringList shown;
         for (int i = 0; i < box->count(); ++i) shown.append(box->itemText(i));
         if (items != shown) {

@@ -6,11 +6,12 @@
 #include "gui/Text.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QListView>
 #include <QScrollBar>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
@@ -19,6 +20,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace gui {
@@ -49,7 +51,7 @@ QSize TabStopDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&)
     return {lineWidth_, itemHeight_};
 }
 
-QString ShownLine(const std::string& line, int tabRun) {
+QString ShownLine(std::string_view line, int tabRun) {
     QString text = ToQt(line);
     if (tabRun > 1) text.replace(QString(tabRun, QLatin1Char('\t')), QStringLiteral("\t"));
     return text;
@@ -88,12 +90,12 @@ int TabbedWidthMeter::advance(std::string_view piece) {
                                                          static_cast<unsigned char>(piece[1]);
         if (shortAdvances_.empty()) shortAdvances_.assign(256 + 256 * 256, -1);
         int& width = shortAdvances_[slot];
-        if (width < 0) width = metrics_.horizontalAdvance(ToQt(std::string(piece)));
+        if (width < 0) width = metrics_.horizontalAdvance(ToQt(piece));
         return width;
     }
     // Pieces of every kind would fill the cache with what never comes again.
     constexpr std::size_t kCachedPieces = 4096, kCachedLength = 16;
-    if (piece.size() > kCachedLength) return metrics_.horizontalAdvance(ToQt(std::string(piece)));
+    if (piece.size() > kCachedLength) return metrics_.horizontalAdvance(ToQt(piece));
     std::string key(piece);
     if (auto found = advances_.find(key); found != advances_.end()) return found->second;
     const int width = metrics_.horizontalAdvance(ToQt(key));
@@ -163,19 +165,198 @@ QVariant ListLinesModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !lines_ || !index.isValid() || index.row() >= rows_ ||
         index.row() >= lines_->Count())
         return {};
-    return ShownLine((*lines_)[index.row()], tabRun_);
+    return ShownLine(lines_->Line(index.row()), tabRun_);
+}
+
+LineListView::LineListView(QWidget* parent) : QAbstractItemView(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+void LineListView::setModel(QAbstractItemModel* model) {
+    if (this->model()) disconnect(this->model(), nullptr, this, nullptr);
+    QAbstractItemView::setModel(model);
+    if (!model) return;
+    // Lines put in, taken out or made anew change the scroll range and what
+    // is in sight; nothing else needs to be known of them.
+    connect(model, &QAbstractItemModel::rowsInserted, this, &LineListView::changed);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &LineListView::changed);
+    connect(model, &QAbstractItemModel::modelReset, this, &LineListView::changed);
+    connect(model, &QAbstractItemModel::layoutChanged, this, &LineListView::changed);
+    changed();
+}
+
+void LineListView::dataChanged(const QModelIndex&, const QModelIndex&, const QList<int>&) { viewport()->update(); }
+
+void LineListView::changed() {
+    updateGeometries();
+    viewport()->update();
+}
+
+void LineListView::setRowHeight(int pixels) {
+    pixels = std::max(pixels, 1);
+    if (pixels == rowHeight_) return;
+    rowHeight_ = pixels;
+    changed();
+}
+
+void LineListView::setLineWidth(int pixels) {
+    if (pixels == lineWidth_) return;
+    lineWidth_ = pixels;
+    changed();
+}
+
+void LineListView::doItemsLayout() {
+    QAbstractItemView::doItemsLayout();
+    viewport()->update();
+}
+
+int LineListView::rows() const { return model() ? model()->rowCount(rootIndex()) : 0; }
+
+int LineListView::topRow() const { return verticalScrollBar()->value(); }
+
+int LineListView::wholeRows() const { return std::max(viewport()->height() / rowHeight_, 1); }
+
+int LineListView::rowAt(int y) const {
+    // Rounded down also above the first line in sight.
+    const int offset = y >= 0 ? y / rowHeight_ : -((-y + rowHeight_ - 1) / rowHeight_);
+    return topRow() + offset;
+}
+
+QRect LineListView::visualRect(const QModelIndex& index) const {
+    if (!index.isValid() || index.model() != model() || index.row() >= rows()) return {};
+    // A line is as wide as the widest, and at least as the box.
+    const qint64 y = static_cast<qint64>(index.row() - topRow()) * rowHeight_;
+    const int clamped = static_cast<int>(std::clamp<qint64>(y, -(1 << 28), 1 << 28));
+    return QRect(-horizontalOffset(), clamped, std::max(lineWidth_, viewport()->width()), rowHeight_);
+}
+
+void LineListView::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    if (!index.isValid() || index.row() >= rows()) return;
+    const int row = index.row(), top = topRow(), whole = wholeRows();
+    int wanted = top;
+    switch (hint) {
+    case EnsureVisible:
+        if (row < top) wanted = row;
+        else if (row >= top + whole) wanted = row - whole + 1;
+        break;
+    case PositionAtTop: wanted = row; break;
+    case PositionAtBottom: wanted = row - whole + 1; break;
+    case PositionAtCenter: wanted = row - whole / 2; break;
+    }
+    verticalScrollBar()->setValue(wanted);
+}
+
+QModelIndex LineListView::indexAt(const QPoint& point) const {
+    if (point.y() < 0) return {};
+    const int row = rowAt(point.y());
+    const int right = std::max(lineWidth_, viewport()->width()) - horizontalOffset();
+    if (row < 0 || row >= rows() || point.x() >= right) return {};
+    return model()->index(row, 0, rootIndex());
+}
+
+QModelIndex LineListView::moveCursor(CursorAction action, Qt::KeyboardModifiers) {
+    const int count = rows();
+    if (count == 0) return {};
+    const QModelIndex current = currentIndex();
+    const int row = current.isValid() ? current.row() : -1;
+    int next = row;
+    switch (action) {
+    case MoveUp:
+    case MovePrevious: next = row - 1; break;
+    case MoveDown:
+    case MoveNext: next = row + 1; break;
+    case MovePageUp: next = row - wholeRows(); break;
+    case MovePageDown: next = row + wholeRows(); break;
+    case MoveHome: next = 0; break;
+    case MoveEnd: next = count - 1; break;
+    case MoveLeft:
+    case MoveRight: {
+        // Sideways the list only scrolls.
+        QScrollBar* bar = horizontalScrollBar();
+        bar->setValue(bar->value() + (action == MoveLeft ? -bar->singleStep() : bar->singleStep()));
+        return current;
+    }
+    }
+    if (row < 0) next = std::max(next, 0);
+    return model()->index(std::clamp(next, 0, count - 1), 0, rootIndex());
+}
+
+int LineListView::horizontalOffset() const { return horizontalScrollBar()->value(); }
+
+int LineListView::verticalOffset() const {
+    return static_cast<int>(std::min<qint64>(static_cast<qint64>(topRow()) * rowHeight_, INT_MAX));
+}
+
+void LineListView::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) {
+    const int count = rows();
+    const QRect area = rect.normalized();
+    int first = std::max(rowAt(area.top()), 0), last = std::min(rowAt(area.bottom()), count - 1);
+    if (count == 0 || first > last || area.left() >= std::max(lineWidth_, viewport()->width()) - horizontalOffset()) {
+        selectionModel()->select(QItemSelection(), command);
+        return;
+    }
+    selectionModel()->select(QItemSelection(model()->index(first, 0, rootIndex()), model()->index(last, 0, rootIndex())),
+                             command);
+}
+
+QRegion LineListView::visualRegionForSelection(const QItemSelection& selection) const {
+    QRegion region;
+    const int top = topRow(), bottom = top + wholeRows() + 1;
+    for (const QItemSelectionRange& range : selection) {
+        const int first = std::max(range.top(), top), last = std::min(range.bottom(), bottom);
+        if (first > last) continue;
+        const QRect from = visualRect(model()->index(first, 0, rootIndex()));
+        const QRect to = visualRect(model()->index(last, 0, rootIndex()));
+        region += from.united(to);
+    }
+    return region;
+}
+
+void LineListView::updateGeometries() {
+    const int count = rows(), whole = wholeRows();
+    QScrollBar* down = verticalScrollBar();
+    down->setSingleStep(1);
+    down->setPageStep(whole);
+    down->setRange(0, std::max(count - whole, 0));
+    QScrollBar* sideways = horizontalScrollBar();
+    const int width = viewport()->width();
+    sideways->setSingleStep(std::max(rowHeight_, 1));
+    sideways->setPageStep(std::max(width, 1));
+    sideways->setRange(0, std::max(lineWidth_ - width, 0));
+    QAbstractItemView::updateGeometries();
+}
+
+void LineListView::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const bool focus = hasFocus() || viewport()->hasFocus();
+    const QModelIndex current = currentIndex();
+    const QModelIndex hovered =
+        viewport()->underMouse() ? indexAt(viewport()->mapFromGlobal(QCursor::pos())) : QModelIndex();
+    const int count = rows();
+    const QRect area = event->rect();
+    const int first = std::max(rowAt(area.top()), 0), last = std::min(rowAt(area.bottom()), count - 1);
+    for (int row = first; row <= last; ++row) {
+        const QModelIndex index = model()->index(row, 0, rootIndex());
+        QStyleOptionViewItem line(option);
+        line.rect = visualRect(index);
+        line.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+        if (selectionModel()->isSelected(index)) line.state |= QStyle::State_Selected;
+        if (index == hovered) line.state |= QStyle::State_MouseOver;
+        if (focus && index == current) line.state |= QStyle::State_HasFocus;
+        itemDelegate()->paint(&painter, line, index);
+    }
 }
 
 ListBoxPeer::ListBoxPeer(TListBox& list)
-    : ControlPeer(list, new QListView), delegate_(new TabStopDelegate(widget())), model_(new ListLinesModel(widget())) {
-    QListView* view = listView();
-    view->setUniformItemSizes(true);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    : ControlPeer(list, new LineListView), delegate_(new TabStopDelegate(widget())), model_(new ListLinesModel(widget())) {
+    LineListView* view = listView();
     view->setItemDelegate(delegate_);
     view->setModel(model_);
     // A line longer than the box can be scrolled to.
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     QObject::connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged,
                      [this](const QModelIndex& current, const QModelIndex&) {
                          if (syncing_) return;
@@ -216,7 +397,7 @@ ListBoxPeer::~ListBoxPeer() {
     }
 }
 
-QListView* ListBoxPeer::listView() const { return static_cast<QListView*>(widget()); }
+LineListView* ListBoxPeer::listView() const { return static_cast<LineListView*>(widget()); }
 
 void ListBoxPeer::select(int row) {
     Guarded([&] {
@@ -248,19 +429,21 @@ void ListBoxPeer::syncItems() {
     const bool next = items.ChangeCount() == shownChanges_ + 1;
     shownChanges_ = items.ChangeCount();
     const TStringListChange change = next ? items.LastChange() : TStringListChange{};
-    QListView* view = listView();
+    LineListView* view = listView();
     QScopedValueRollback<bool> syncing(syncing_, true);
     const int before = model_->rowCount();
     const QPoint scrolled(view->horizontalScrollBar()->value(), view->verticalScrollBar()->value());
     model_->follow(change);
     if (model_->rowCount() != items.Count()) model_->show(&items, list().TabRun());
 
-    const bool single = !change.Whole && static_cast<int>(widths_.size()) == before &&
+    const bool single = !change.Whole && measuredRows_ == before &&
                         model_->rowCount() == before - change.Removed + change.Inserted;
-    if (!single) {
+    // A line taken out may have been the widest: then every line is measured
+    // again. Lines put in only widen the list.
+    if (!single || change.Removed > 0) {
         measureAll();
         // A list put in anew is shown at the place it was shown before.
-        if (model_->rowCount() != before) {
+        if (!single && model_->rowCount() != before) {
             view->doItemsLayout();
             view->horizontalScrollBar()->setValue(scrolled.x());
             view->verticalScrollBar()->setValue(scrolled.y());
@@ -268,15 +451,9 @@ void ListBoxPeer::syncItems() {
     } else {
         QFontMetrics metrics(view->font());
         TabbedWidthMeter measure(metrics, delegate_->tabStop(), list().TabRun());
-        const auto at = widths_.begin() + change.Index;
-        bool widestGone = false;
-        for (auto w = at; w != at + change.Removed; ++w) widestGone |= *w >= widest_;
-        widths_.erase(at, at + change.Removed);
-        std::vector<int> added;
-        for (int row = change.Index; row < change.Index + change.Inserted; ++row) added.push_back(measure(items[row]));
-        widths_.insert(widths_.begin() + change.Index, added.begin(), added.end());
-        if (widestGone) widest_ = widths_.empty() ? 0 : *std::max_element(widths_.begin(), widths_.end());
-        for (int w : added) widest_ = std::max(widest_, w);
+        for (int row = change.Index; row < change.Index + change.Inserted; ++row)
+            widest_ = std::max(widest_, measure(items.Line(row)));
+        measuredRows_ = model_->rowCount();
         syncLineWidth();
     }
     syncIndex();
@@ -286,13 +463,9 @@ void ListBoxPeer::measureAll() {
     QFontMetrics metrics(listView()->font());
     TabbedWidthMeter measure(metrics, delegate_->tabStop(), list().TabRun());
     const TStringList& items = list().Items();
-    widths_.clear();
-    widths_.reserve(static_cast<std::size_t>(items.Count()));
     widest_ = 0;
-    for (const std::string& line : items) {
-        widths_.push_back(measure(line));
-        widest_ = std::max(widest_, widths_.back());
-    }
+    for (std::string_view line : items) widest_ = std::max(widest_, measure(line));
+    measuredRows_ = items.Count();
     syncLineWidth();
 }
 
@@ -301,12 +474,11 @@ void ListBoxPeer::syncLineWidth() {
     if (width == lineWidth_) return;
     lineWidth_ = width;
     delegate_->setLineWidth(width);
-    // The lines are all one size: the view takes it again.
-    listView()->doItemsLayout();
+    listView()->setLineWidth(width);
 }
 
 void ListBoxPeer::syncIndex() {
-    QListView* view = listView();
+    LineListView* view = listView();
     QItemSelectionModel* selection = view->selectionModel();
     int index = list().ItemIndex();
     if (index >= model_->rowCount()) index = -1;
@@ -330,6 +502,7 @@ void ListBoxPeer::syncTabs() {
     }
     delegate_->setTabStop(TabStopPixels(list().TabWidth(), listView()->font()));
     delegate_->setItemHeight(list().ItemHeight);
+    listView()->setRowHeight(list().ItemHeight);
     measureAll();
     listView()->viewport()->update();
 }

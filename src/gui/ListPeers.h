@@ -6,6 +6,7 @@
 
 #include "platform/forms/ComCtrls.h"
 
+#include <QAbstractItemView>
 #include <QAbstractListModel>
 #include <QPointer>
 #include <QStyledItemDelegate>
@@ -16,7 +17,6 @@
 #include <unordered_map>
 #include <vector>
 
-class QListView;
 class QTableWidget;
 
 namespace gui {
@@ -45,7 +45,7 @@ private:
 
 // A line as the list draws it: each run of `tabRun` TABs, from the left,
 // as one TAB.
-QString ShownLine(const std::string& line, int tabRun);
+QString ShownLine(std::string_view line, int tabRun);
 
 // The width of a line's text with its TABs expanded to stops every `tabStop`
 // pixels, as the list draws it.
@@ -94,6 +94,53 @@ private:
     int rows_ = 0;
 };
 
+// A list of lines of one height, one column, one line selected at most. It
+// works out where a line is from its row alone and paints only the lines in
+// sight, so that it holds nothing for each line: a list of millions of lines
+// costs it no more than a short one. The list scrolls a line at a time
+// downwards and a pixel at a time sideways, to the end of the widest line.
+class LineListView : public QAbstractItemView {
+    Q_OBJECT
+public:
+    explicit LineListView(QWidget* parent = nullptr);
+    void setModel(QAbstractItemModel* model) override;
+    void setRowHeight(int pixels);
+    int rowHeight() const { return rowHeight_; }
+    // The width of the widest line, margins included.
+    void setLineWidth(int pixels);
+
+    QRect visualRect(const QModelIndex& index) const override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    QModelIndex indexAt(const QPoint& point) const override;
+    void doItemsLayout() override;
+
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    int horizontalOffset() const override;
+    int verticalOffset() const override;
+    bool isIndexHidden(const QModelIndex&) const override { return false; }
+    void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
+    QRegion visualRegionForSelection(const QItemSelection& selection) const override;
+    void updateGeometries() override;
+    void paintEvent(QPaintEvent* event) override;
+    // Lines made anew are painted again where they are in sight, without
+    // going over every one of them.
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
+
+private:
+    int rows() const;
+    // The first line in sight, and how many lines fit wholly.
+    int topRow() const;
+    int wholeRows() const;
+    // The row at a height in the viewport, unclamped.
+    int rowAt(int y) const;
+    void changed();
+
+    int rowHeight_ = 16;
+    int lineWidth_ = 0;
+};
+
 // A click on a line selects it and fires OnClick before OnMouseDown, so
 // that a mouse-down handler reads the new ItemIndex, as in the library.
 class ListBoxPeer : public ControlPeer {
@@ -101,7 +148,7 @@ public:
     explicit ListBoxPeer(TListBox& list);
     ~ListBoxPeer() override;
     TListBox& list() const { return static_cast<TListBox&>(control()); }
-    QListView* listView() const;
+    LineListView* listView() const;
     ListLinesModel* lines() const { return model_.data(); }
 
 protected:
@@ -119,9 +166,12 @@ private:
 
     TabStopDelegate* delegate_;
     QPointer<ListLinesModel> model_;
-    // The width of every line as drawn, and the widest of them.
-    std::vector<int> widths_;
+    // The width of the widest line as drawn. Lines are measured as they
+    // come, not kept measured: a list of millions of lines holds no width
+    // for each.
     int widest_ = 0;
+    // The lines widest_ was taken over.
+    int measuredRows_ = 0;
     // The list's ChangeCount() when the view last followed it.
     std::uint64_t shownChanges_ = 0;
     int lineWidth_ = -1;

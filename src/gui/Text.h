@@ -5,10 +5,11 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 namespace gui {
 
-inline QString ToQt(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+inline QString ToQt(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 inline std::string FromQt(const QString& s) { return s.toUtf8().toStdString(); }
 
 // A caption as a label shows it: "&" marks the next letter as the

@@ -249,8 +249,8 @@ bool TForm8::Tippsetzen() {
     // earlier one, and an empty tip page gives an empty slip.
     clearSlots();
     std::vector<std::string> lines;
-    for (const std::string& line : Memo1->Lines())
-        if (!Trim(line).empty()) lines.push_back(line);
+    for (std::string_view line : Memo1->Lines())
+        if (!Trim(std::string(line)).empty()) lines.emplace_back(line);
     if (lines.empty()) {
         frxPreview1->Refresh();
         return true;

@@ -75,6 +75,14 @@ TipFields SplitTipFileLine(std::string_view line) {
 }
 
 std::string NormalisedTipListLine(std::string_view line) {
+    // A line without blanks and commas (every list line) is only trimmed:
+    // the sweeps would find nothing to replace, on millions of lines.
+    if (line.find_first_of(" ,") == std::string_view::npos) {
+        std::size_t begin = 0, end = line.size();
+        while (begin < end && static_cast<unsigned char>(line[begin]) <= ' ') ++begin;
+        while (end > begin && static_cast<unsigned char>(line[end - 1]) <= ' ') --end;
+        return std::string(line.substr(begin, end - begin));
+    }
     std::string text = Trim(std::string(line));
     for (int sweep = 0; sweep < 4; ++sweep) text = replaceAll(text, "  ", " ");
     text = replaceAll(text, " ", ",");

@@ -64,8 +64,10 @@ void writeWin2Day(const TForm1& form, const std::string& path) {
 void loadTipList(TForm1& form, const std::string& path) {
     TStringList file;
     file.LoadFromFile(path);
-    for (int i = 0; i < file.Count(); ++i) file.SetStrings(i, NormalisedTipListLine(file[i]));
-    form.Gewinnzahlen->Items().Assign(file);
+    // The lines are made anew where they are, and the list takes them
+    // without a copy: a long list is never held twice.
+    file.RewriteLines([](std::string_view line, std::string& normalised) { normalised = NormalisedTipListLine(line); });
+    form.Gewinnzahlen->Items().Assign(std::move(file));
     form.Listengewinncheck();
 }
 

@@ -64,7 +64,7 @@ void checkWindow(const TForm& form) {
         else if (auto* check = dynamic_cast<TCheckBox*>(c)) window.add(check->Caption());
         else if (auto* page = dynamic_cast<TTabSheet*>(c)) window.add(page->Caption());
         else if (auto* group = dynamic_cast<TRadioGroup*>(c))
-            for (const std::string& item : group->Items()) window.add(item);
+            for (std::string_view item : group->Items()) window.add(std::string(item));
     }
 }
 

@@ -28,8 +28,8 @@ TEST(LanguageFont, EveryCharacterOfTheShippedTextsIsInTheWindowsFont) {
         lines.LoadFromFile(entry.path().string());
         ++files;
         std::set<char32_t> missing;
-        for (const std::string& line : lines)
-            for (char32_t c : QString::fromStdString(line).toUcs4())
+        for (std::string_view line : lines)
+            for (char32_t c : QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())).toUcs4())
                 if (c >= 0x20 && !metrics.inFontUcs4(c)) missing.insert(c);
         std::string shown;
         for (char32_t c : missing) shown += QString::fromUcs4(&c, 1).toStdString() + " ";

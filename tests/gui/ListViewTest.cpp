@@ -6,7 +6,7 @@
 
 #include "gui/ListPeers.h"
 
-#include <QListView>
+#include <QAbstractItemView>
 #include <QScrollBar>
 #include <QTest>
 
@@ -18,7 +18,7 @@ namespace {
 
 class ListView : public GuiFixture {
 protected:
-    QListView* view() const { return widgetOf<QListView>(*list); }
+    QAbstractItemView* view() const { return widgetOf<QAbstractItemView>(*list); }
     QAbstractItemModel* shown() const { return view()->model(); }
     std::vector<QString> shownLines() const {
         std::vector<QString> lines;
@@ -27,7 +27,7 @@ protected:
     }
     std::vector<QString> heldLines() const {
         std::vector<QString> lines;
-        for (const std::string& line : list->Items()) lines.push_back(gui::ShownLine(line, list->TabRun()));
+        for (std::string_view line : list->Items()) lines.push_back(gui::ShownLine(line, list->TabRun()));
         return lines;
     }
     void fill(int count) {
@@ -121,6 +121,48 @@ TEST_F(ListView, ALongListIsSelectedScrolledToAndDoubleClickedAsAShortOne) {
     fill(10);
     EXPECT_EQ(list->ItemIndex(), -1);
     EXPECT_FALSE(view()->currentIndex().isValid());
+}
+
+// The view works out each line from its row alone: the keys reach every
+// line of a long list, each choice selects the line in the list and keeps
+// it in sight.
+TEST_F(ListView, KeysMoveTheSelectionThroughALongList) {
+    fill(100000);
+    view()->setFocus();
+    settle();
+    std::vector<int> clicked;
+    list->OnClick = [&](TObject*) { clicked.push_back(list->ItemIndex()); };
+    // A page is the lines wholly in sight.
+    const auto page = [&] { return view()->viewport()->height() / list->ItemHeight; };
+    ASSERT_GT(page(), 1);
+    struct Step {
+        Qt::Key key;
+        std::function<int()> line;
+    };
+    const Step steps[] = {
+        {Qt::Key_Home, [] { return 0; }},
+        {Qt::Key_Down, [] { return 1; }},
+        {Qt::Key_PageDown, [&] { return 1 + page(); }},
+        {Qt::Key_End, [] { return 99999; }},
+        {Qt::Key_Down, [] { return 99999; }},
+        {Qt::Key_Up, [] { return 99998; }},
+        {Qt::Key_PageUp, [&] { return 99998 - page(); }},
+        {Qt::Key_Home, [] { return 0; }},
+        {Qt::Key_Up, [] { return 0; }},
+    };
+    std::vector<int> expected;
+    int previous = list->ItemIndex();
+    for (const Step& step : steps) {
+        const int line = step.line();
+        QTest::keyClick(view(), step.key);
+        settle();
+        EXPECT_EQ(list->ItemIndex(), line) << QTest::toString(step.key);
+        EXPECT_TRUE(visible(line)) << QTest::toString(step.key);
+        if (line != previous) expected.push_back(line);
+        previous = line;
+    }
+    // A key that finds no other line selects nothing new.
+    EXPECT_EQ(clicked, expected);
 }
 
 TEST_F(ListView, TheWidthMeterMeasuresAsTheListDraws) {

@@ -10,7 +10,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
+#include <QAbstractItemView>
 #include <QMenu>
 #include <QPointer>
 #include <QTabWidget>
@@ -60,7 +60,7 @@ TEST_F(PropertyMirror, ControlsShowWhatTheProgramSets) {
 }
 
 TEST_F(PropertyMirror, ListsPagesPanelsAndMenus) {
-    auto* lines = widgetOf<QListView>(*list);
+    auto* lines = widgetOf<QAbstractItemView>(*list);
     QAbstractItemModel* shown = lines->model();
     const auto line = [&](int row) { return shown->index(row, 0).data().toString(); };
     ASSERT_EQ(shown->rowCount(), 2);

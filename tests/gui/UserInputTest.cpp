@@ -11,7 +11,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
+#include <QAbstractItemView>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -134,7 +134,7 @@ TEST_F(UserInput, ChecksListsAndTabsFireTheirEvents) {
     std::vector<int> clicked, pressed;
     list->OnClick = [&](TObject*) { clicked.push_back(list->ItemIndex()); };
     list->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { pressed.push_back(list->ItemIndex()); };
-    auto* lines = widgetOf<QListView>(*list);
+    auto* lines = widgetOf<QAbstractItemView>(*list);
     QRect second = lines->visualRect(lines->model()->index(1, 0));
     QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, second.center());
     EXPECT_EQ(list->ItemIndex(), 1);

@@ -69,6 +69,9 @@ TEST(NormalisedTipListLine, TurnsBlanksAndCommasIntoTabs) {
         {"3" + std::string(17, ' ') + "14", "3\t\t14"},
         {"3, 14", "3\t\t14"},
         {"3\t\t\t14", "3\t\t\t14"},
+        // Without blanks and commas only the ends are trimmed.
+        {"\t3\t\t\t14\t\r", "3\t\t\t14"},
+        {"\x01\x1F", ""},
         {"Glückszahlen", "Glückszahlen"},
         {"", ""},
     };

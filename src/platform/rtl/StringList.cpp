@@ -34,6 +34,12 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
+bool isAscii(std::string_view bytes) {
+    unsigned char any = 0;
+    for (const char c : bytes) any |= static_cast<unsigned char>(c);
+    return any < 0x80;
+}
+
 }  // namespace
 
 void TStringList::checkIndex(int index, int limit) const {
@@ -41,26 +47,26 @@ void TStringList::checkIndex(int index, int limit) const {
         throw EStringListError("Listenindex überschreitet das Maximum (" + std::to_string(index) + ")");
 }
 
-const std::string& TStringList::Strings(int index) const {
+std::string_view TStringList::Line(int index) const {
     checkIndex(index, Count());
     return lines_[static_cast<std::size_t>(index)];
 }
 
-void TStringList::SetStrings(int index, const std::string& s) {
+void TStringList::SetStrings(int index, std::string_view s) {
     checkIndex(index, Count());
-    lines_[static_cast<std::size_t>(index)] = s;
+    lines_.replace(static_cast<std::size_t>(index), s);
     changed({false, index, 1, 1});
 }
 
-int TStringList::Add(const std::string& s) {
+int TStringList::Add(std::string_view s) {
     lines_.push_back(s);
     changed({false, Count() - 1, 0, 1});
     return Count() - 1;
 }
 
-void TStringList::Insert(int index, const std::string& s) {
+void TStringList::Insert(int index, std::string_view s) {
     checkIndex(index, Count() + 1);
-    lines_.insert(lines_.begin() + index, s);
+    lines_.insert(static_cast<std::size_t>(index), s);
     changed({false, index, 0, 1});
 }
 
@@ -71,10 +77,24 @@ void TStringList::Assign(const TStringList& other) {
     changed();
 }
 
-void TStringList::Reserve(int count) {
-    const std::size_t wanted = static_cast<std::size_t>(std::max(count, 0));
-    if (lines_.empty() && lines_.capacity() > 2 * wanted + 1024) std::vector<std::string>().swap(lines_);
-    lines_.reserve(wanted);
+void TStringList::Assign(TStringList&& other) {
+    if (this == &other) return;
+    // The old lines go before the new ones are taken, and the other list
+    // is left empty.
+    lines_.release();
+    std::swap(lines_, other.lines_);
+    encoding_ = other.encoding_;
+    other.changed();
+    changed();
+}
+
+void TStringList::Reserve(int count, std::size_t bytes) {
+    const std::size_t lines = static_cast<std::size_t>(std::max(count, 0));
+    // An emptied list keeps its room for lines made again (every check of
+    // the result list), but not room far beyond what is asked for.
+    if (lines_.empty() && (lines_.lineCapacity() > 2 * lines + 1024 || lines_.textCapacity() > 2 * bytes + 65536))
+        lines_.release();
+    lines_.reserve(lines, bytes);
 }
 
 void TStringList::Clear() {
@@ -84,70 +104,67 @@ void TStringList::Clear() {
 
 void TStringList::Delete(int index) {
     checkIndex(index, Count());
-    lines_.erase(lines_.begin() + index);
+    lines_.erase(static_cast<std::size_t>(index));
     changed({false, index, 1, 0});
 }
 
 void TStringList::Exchange(int index1, int index2) {
     checkIndex(index1, Count());
     checkIndex(index2, Count());
-    std::swap(lines_[static_cast<std::size_t>(index1)], lines_[static_cast<std::size_t>(index2)]);
+    lines_.swapLines(static_cast<std::size_t>(index1), static_cast<std::size_t>(index2));
     changed();
 }
 
 void TStringList::Sort() {
-    std::stable_sort(lines_.begin(), lines_.end());
+    lines_.stableSort();
+    changed();
+}
+
+void TStringList::RewriteLines(LineStore::LineChange change) {
+    lines_.rewrite(change);
     changed();
 }
 
 int TStringList::IndexOf(std::string_view s) const {
-    const auto it = std::find(lines_.begin(), lines_.end(), s);
-    return it == lines_.end() ? -1 : static_cast<int>(it - lines_.begin());
+    const auto it = std::find(begin(), end(), s);
+    return it == end() ? -1 : static_cast<int>(it - begin());
 }
 
 std::string TStringList::Text() const {
-    std::size_t size = 0;
-    for (const auto& line : lines_) size += line.size() + 2;
     std::string text;
-    text.reserve(size);
-    for (const auto& line : lines_) {
+    text.reserve(lines_.textSize() + 2 * lines_.size());
+    for (std::string_view line : *this) {
         text += line;
         text += "\r\n";
     }
     return text;
 }
 
-void TStringList::SetText(std::string_view text) {
-    std::vector<std::string> lines;
-    // Room for every line at once: a vector that doubles holds half again
-    // as many lines, and copies them, while it grows.
-    std::size_t breaks = 0;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        breaks += text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
-    lines.reserve(breaks + 1);
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(text.substr(start));
-            break;
-        }
-        lines.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
-    }
-    lines_ = std::move(lines);
+void TStringList::SetText(std::string_view text) { setText(std::string(text)); }
+
+void TStringList::setText(std::string&& text) {
+    lines_.assignText(std::move(text));
     changed();
 }
 
 void TStringList::LoadFromFile(const std::string& path) {
     std::string bytes;
     if (!readWholeFile(path, bytes)) throw EFOpenError(path);
-    TEncoding encoding;
-    std::string text = DecodeFileText(bytes, encoding);
-    // The file's bytes go before its lines are made: one copy of the text less.
-    std::string().swap(bytes);
-    SetText(text);
+    TEncoding encoding = DetectBOM(bytes);
+    std::string text;
+    if (encoding == TEncoding::UTF8 || (encoding == TEncoding::Ansi && isAscii(bytes))) {
+        // The bytes are the text already (plain ASCII reads the same in the
+        // code page and in UTF-8): the file is never held twice.
+        bytes.erase(0, BOMBytes(encoding).size());
+        text = std::move(bytes);
+    } else {
+        text = DecodeFileText(bytes, encoding);
+        // The file's bytes go before its lines are made: one copy of the text less.
+        std::string().swap(bytes);
+    }
+    // The old lines go before the new ones are made.
+    lines_.release();
+    setText(std::move(text));
     encoding_ = encoding;
 }
 
@@ -156,12 +173,11 @@ std::string TStringList::fileBytes() const {
     // one text beside its bytes; the blocks end at line ends, so the bytes
     // are those of the whole text converted at once.
     constexpr std::size_t kBlock = 1 << 20;
-    std::size_t size = 0;
-    for (const auto& line : lines_) size += line.size() + 2;
+    const std::size_t size = lines_.textSize() + 2 * lines_.size();
     if (encoding_ == TEncoding::UTF8) {
         std::string bytes(BOMBytes(TEncoding::UTF8));
         bytes.reserve(bytes.size() + size);
-        for (const auto& line : lines_) {
+        for (std::string_view line : *this) {
             bytes += line;
             bytes += "\r\n";
         }

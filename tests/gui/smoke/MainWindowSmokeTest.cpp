@@ -20,7 +20,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QListView>
+#include <QAbstractItemView>
 #include <QScrollBar>
 #include <QMouseEvent>
 #include <QPointer>
@@ -121,14 +121,14 @@ TEST(MainWindowSmoke, StartsShowsEveryPageTakesATipAndCloses) {
         f.ListenansichtOhneClick(&f);
         QTest::mouseClick(gui::WidgetOf(*f.BitBtn4), Qt::LeftButton);
         settle();
-        auto* tipList = qobject_cast<QListView*>(gui::WidgetOf(*f.Gewinnzahlen));
+        auto* tipList = qobject_cast<QAbstractItemView*>(gui::WidgetOf(*f.Gewinnzahlen));
         ASSERT_NE(tipList, nullptr);
         ASSERT_EQ(tipList->model()->rowCount(), 24);
         int tabStop = gui::TabStopPixels(f.Gewinnzahlen->TabWidth(), tipList->font());
         for (int i = 0; i < tipList->model()->rowCount(); ++i) {
             QString line = tipList->model()->index(i, 0).data().toString();
             EXPECT_EQ(line.count('\t'), 6) << line.toStdString();
-            const std::string& held = f.Gewinnzahlen->Items()[i];
+            const std::string held = f.Gewinnzahlen->Items()[i];
             EXPECT_NE(held.find("\t\t\t"), std::string::npos) << "a line from the grid";
             EXPECT_EQ(line, gui::ShownLine(held, 3));
             EXPECT_LE(gui::TabbedTextWidth(line, QFontMetrics(tipList->font()), tabStop) +

@@ -37,6 +37,10 @@ TEST(StringList, SetTextSplitsAtEveryLineEnd) {
         {"\r\n", {""}},
         {"a\r\r\nb", {"a", "", "b"}},
         {"a\n\rb", {"a", "", "b"}},  // LF then CR is two line ends
+        {"\n\n\n", {"", "", ""}},
+        {"\r\r", {"", ""}},
+        {"\na\r\nb", {"", "a", "b"}},
+        {"a\r\n\r\n\r\nb", {"a", "", "", "b"}},
     };
     for (const auto& c : cases) {
         TStringList list;
@@ -105,6 +109,7 @@ TEST_F(StringListFile, RoundTripKeepsEncodingAndMark) {
     const Case cases[] = {
         {TEncoding::Ansi, "Gr\xF6\xDF" "e\r\nzwei\r\n", {"Größe", "zwei"}},
         {TEncoding::Ansi, "", {}},
+        {TEncoding::Ansi, "3\t14\r\n\r\nzwei\r\n", {"3\t14", "", "zwei"}},
         {TEncoding::UTF8, "\xEF\xBB\xBFGröße\r\nПривет\r\n", {"Größe", "Привет"}},
         {TEncoding::UTF8, "\xEF\xBB\xBF", {}},
         {TEncoding::UTF16LE, std::string("\xFF\xFE" "\x1F\x04\r\0\n\0" "\x3D\xD8\x00\xDE\r\0\n\0", 16),
@@ -190,6 +195,42 @@ TEST_F(StringListFile, MixedLineEndsLoadAsLinesAndSaveAsCrLf) {
     EXPECT_EQ(linesOf(list), (Lines{"a", "b", "c", "d"}));
     list.SaveToFile(out);
     EXPECT_EQ(readFileBytes(out), "a\r\nb\r\nc\r\nd\r\n");
+}
+
+// A file's lines, whatever ends them, with the middle one edited to a
+// longer and to a shorter one, save as CR LF lines and load back as edited.
+TEST_F(StringListFile, AMiddleLineEditedSavesAndLoadsBack) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        Lines lines;
+    };
+    const Case cases[] = {
+        {"CR LF", "3\t14\r\n\r\n22\t30\r\n", {"3\t14", "", "22\t30"}},
+        {"LF, last line without an end", "3\t14\n\n22\t30", {"3\t14", "", "22\t30"}},
+        {"CR", "3\t14\r\r22\t30\r", {"3\t14", "", "22\t30"}},
+        {"empty lines only", "\n\n\n", {"", "", ""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeFileBytes(in, c.bytes);
+        TStringList list;
+        list.LoadFromFile(in);
+        ASSERT_EQ(linesOf(list), c.lines);
+        for (const std::string middle : {"1\t2\t3\t4\t5\t\t\t6\t7", ""}) {
+            Lines edited = c.lines;
+            edited[1] = middle;
+            list.SetStrings(1, middle);
+            EXPECT_EQ(linesOf(list), edited);
+            list.SaveToFile(out);
+            std::string text;
+            for (const std::string& line : edited) text += line + "\r\n";
+            EXPECT_EQ(readFileBytes(out), text);
+            TStringList again;
+            again.LoadFromFile(out);
+            EXPECT_EQ(linesOf(again), edited);
+        }
+    }
 }
 
 TEST_F(StringListFile, UndefinedAnsiBytesSurvive) {
