@@ -12,7 +12,7 @@ seconds="${1:-30}"
 jobs="${FUZZ_JOBS:-$(nproc)}"
 build="${FUZZ_BUILD_DIR:-build-asan}"
 
-scripts/setup.sh
+scripts/setup.sh tests
 # The compiler is chosen when the folder is first configured only: naming it
 # again on a configured folder may start the build over.
 compiler=()

@@ -8,8 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-3}"
-scripts/setup.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+scripts/setup.sh tests
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTELLIX_TESTS=ON
 cmake --build build -j "$(nproc)" --target window_calculation_bench window_backtest_bench window_start_bench
 
 display=":$((90 + RANDOM % 100))"

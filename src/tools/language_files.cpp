@@ -18,24 +18,80 @@
 #include "app/ProgramWindows.h"
 #include "platform/registry/Registry.h"
 #include "platform/rtl/FileUtils.h"
-#include "support/ScriptedPlatform.h"
-#include "support/TempDir.h"
 
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <sstream>
+#include <stdexcept>
+#include <stdlib.h>
 
 namespace {
 
+// The windows come up on a platform of their own that shows nothing: no
+// box, no dialog, German number format and a fixed clock, so that the export
+// depends on the windows' design only, never on the day or the desktop.
+class DesignPlatform : public Platform {
+public:
+    // A box at start-up is not part of the design: it goes to the error
+    // stream and is answered with its first button.
+    int MessageBox(const std::string& text, const std::string& caption, int flags) override {
+        std::cerr << "language_files: message at start-up: \"" << text << "\" (" << caption << ")\n";
+        switch (flags & MB_BUTTONMASK) {
+        case MB_YESNO:
+        case MB_YESNOCANCEL: return IDYES;
+        case MB_ABORTRETRYIGNORE: return IDABORT;
+        case MB_RETRYCANCEL: return IDRETRY;
+        default: return IDOK;
+        }
+    }
+    std::string InputBox(const std::string&, const std::string&, const std::string& defaultText) override {
+        return defaultText;
+    }
+    bool ExecuteOpenDialog(TOpenDialog&) override { return false; }
+    bool ExecuteSaveDialog(TSaveDialog&) override { return false; }
+    void ShowModal(TForm&) override {}
+    void ProcessMessages() override {}
+    void Repaint() override {}
+    bool ShellExecute(const std::string&, const std::string&, const std::string&, const std::string&) override {
+        return false;
+    }
+    void PlaySoundAsync(const std::string&) override {}
+    bool StartProgram(const std::string&, const std::vector<std::string>&) override { return false; }
+    void Sleep(int) override {}
+    TDateTime Now() override { return EncodeDate(2025, 2, 11) + 0.5; }
+    TFormatSettings UserFormatSettings() override { return TFormatSettings::German(); }
+};
+
+// An empty folder of its own, removed with the object: the windows' program
+// folder and settings folder, so that no file of the user's is read or written.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "language_files-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
+        path_ = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    std::string home() const { return path_.string() + "/"; }
+
+private:
+    std::filesystem::path path_;
+};
+
 struct Program {
-    TempDir dir, config;
-    ScriptedPlatform platform;
+    ScratchFolder dir, config;
+    DesignPlatform platform;
     std::unique_ptr<TApplication> app;
     Program() {
         TRegistry::SetHiveFolder(config.home());
-        platform.tolerateMessages = true;
         app = std::make_unique<TApplication>(platform);
         app->ExeName = dir.home() + "Stellix";
         CreateProgramWindows(*app);
