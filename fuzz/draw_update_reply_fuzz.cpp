@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string body(reinterpret_cast<const char*>(data), size);
     TStringList lines;
     lines.SetText(body);
-    for (const std::string& line : lines) {
+    for (const std::string_view shownLine : lines) {
+        const std::string line(shownLine);
         const auto values = ParseDrawUpdateLine(line);
         if (!values) continue;
         std::string again = "x";
